@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+#include "model/color.h"
+#include "render/surface.h"
+
+namespace pelmoro {
+
+// Fills the rectangle (x, y, width, height) of the surface with a linear gradient from
+// `from` to `to` in the given direction.
+void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
+                   Color to, GradientMode mode);
+
+// The colour of pixel (px, py) of a gradient over (x, y, width, height): t runs from 0 at
+// `from` toward 1 at `to` along the direction, q = floor(255 t + 0.5), and each channel is
+// floor((from * (255 - q) + to * q) / 255). Width and height must be positive.
+Color GradientColorAt(std::int32_t px, std::int32_t py, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, Color from, Color to, GradientMode mode);
+
+// Writes one row of gradient pixels (0xFFRRGGBB) for the columns [x0, x1) of row py.
+void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int32_t py, std::int32_t x, std::int32_t y,
+                 std::int32_t width, std::int32_t height, Color from, Color to, GradientMode mode);
+
+}  // namespace pelmoro

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <utility>
+
+namespace pelmoro {
+
+// The outcome of an operation that can fail: success, or a message that says what failed
+// and why (with the operating system's description for file errors).
+class Status {
+ public:
+  static Status Ok() { return Status(); }
+  static Status Error(std::string message) { return Status(std::move(message)); }
+
+  bool ok() const { return !failed_; }
+  explicit operator bool() const { return ok(); }
+  const std::string& message() const { return message_; }
+
+ private:
+  Status() = default;
+  explicit Status(std::string message) : failed_(true), message_(std::move(message)) {}
+  bool failed_ = false;
+  std::string message_;
+};
+
+}  // namespace pelmoro

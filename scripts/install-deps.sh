@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Pelmoro needs to build, test and run. Safe to run again:
+# it installs only what is missing and says what that is.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config   # compiler and build tools
+  qt6-base-dev qt6-image-formats-plugins          # Qt 6 Widgets for the desktop program
+  libpng-dev libjpeg62-turbo-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
+  libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks
+  fonts-dejavu-core                               # a font for the window's texts
+  xvfb xauth x11-utils imagemagick                # a virtual display for looking at the window
+)
+if [ "${PELMORO_WITH_FUZZ:-0}" = 1 ]; then
+  packages+=(clang-14 libclang-rt-14-dev)         # libFuzzer
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#packages[@]} packages are already installed"
+  exit 0
+fi
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "install-deps: done"
