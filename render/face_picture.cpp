@@ -1,0 +1,33 @@
+// The paint pipeline: background, layout, the twelve feature renderers in their fixed
+// order (later features overdraw earlier ones), then the selection.
+#include "render/face_picture.h"
+
+#include "fill/gradient.h"
+
+namespace pelmoro {
+
+void FacePicture::Paint(Surface& surface, const SelectionLayer* selection) {
+  surface.FillSolidRect(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground);
+  if (m_fill.m_nFillType == FillGradient) {
+    PaintGradient(surface, 0, 0, m_nWidth, m_nHeight, m_fill.m_crGradientFrom, m_fill.m_crGradientTo,
+                  m_fill.GetGradientMode());
+  }
+
+  CalcLayout();
+  DrawBackHair(surface);
+  DrawNeck(surface);
+  DrawEars(surface);
+  DrawHead(surface);
+  DrawHair(surface);
+  DrawEyes(surface);
+  DrawMouth(surface);
+  DrawBrows(surface);
+  if (m_face.glasses > 0) DrawGlasses(surface, m_face.glasses);
+  if (m_face.mustache > 0) DrawBeard(surface, m_face.mustache);
+  DrawNose(surface);
+  DrawHairFront(surface);
+
+  if (selection != nullptr) selection->Draw(surface);
+}
+
+}  // namespace pelmoro
