@@ -1,0 +1,243 @@
+#include "output/gif_palette.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace pelmoro {
+
+namespace {
+
+constexpr std::size_t kMaxColors = 256;
+
+// Channel 0 is red, 1 green, 2 blue of a 0x00RRGGBB colour.
+int Channel(std::uint32_t color, int axis) { return static_cast<int>((color >> (16 - 8 * axis)) & 0xFF); }
+
+std::uint32_t MakeColor(int r, int g, int b) {
+  return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
+}
+
+// Pixel count, sums and sums of squares of the channels of a set of colours.
+struct ChannelSums {
+  double count = 0;
+  std::array<double, 3> sum{};
+  std::array<double, 3> squares{};
+
+  void Add(const ColorCount& c) {
+    count += c.count;
+    for (int axis = 0; axis < 3; ++axis) {
+      const double v = Channel(c.color, axis);
+      sum[axis] += v * c.count;
+      squares[axis] += v * v * c.count;
+    }
+  }
+  ChannelSums Minus(const ChannelSums& part) const {
+    ChannelSums rest;
+    rest.count = count - part.count;
+    for (int axis = 0; axis < 3; ++axis) {
+      rest.sum[axis] = sum[axis] - part.sum[axis];
+      rest.squares[axis] = squares[axis] - part.squares[axis];
+    }
+    return rest;
+  }
+  // The summed squared distance of the pixels from their mean, along one channel or all.
+  double Spread(int axis) const { return count > 0 ? squares[axis] - sum[axis] * sum[axis] / count : 0; }
+  double Spread() const { return Spread(0) + Spread(1) + Spread(2); }
+  std::uint32_t Mean() const {
+    auto mean = [&](int axis) { return std::clamp(static_cast<int>(std::lround(sum[axis] / count)), 0, 255); };
+    return MakeColor(mean(0), mean(1), mean(2));
+  }
+};
+
+// A box of colour space: a range of the colour list and its sums.
+struct Box {
+  std::size_t begin;
+  std::size_t end;
+  ChannelSums sums;
+};
+
+ChannelSums SumsOf(const std::vector<ColorCount>& colors, std::size_t begin, std::size_t end) {
+  ChannelSums sums;
+  for (std::size_t i = begin; i < end; ++i) sums.Add(colors[i]);
+  return sums;
+}
+
+int WidestAxis(const ChannelSums& sums) {
+  int widest = 0;
+  for (int axis = 1; axis < 3; ++axis) {
+    if (sums.Spread(axis) > sums.Spread(widest)) widest = axis;
+  }
+  return widest;
+}
+
+// The box that gains most from a split, or none when every box holds one colour.
+Box* BoxToSplit(std::vector<Box>& boxes) {
+  Box* chosen = nullptr;
+  for (Box& box : boxes) {
+    if (box.end - box.begin < 2) continue;
+    if (chosen == nullptr || box.sums.Spread() > chosen->sums.Spread()) chosen = &box;
+  }
+  return chosen;
+}
+
+// Sorts the box's colours along its widest channel and returns the first index of the
+// upper half, chosen so that the two halves together spread the least.
+std::size_t SplitPoint(std::vector<ColorCount>& colors, const Box& box) {
+  const int axis = WidestAxis(box.sums);
+  std::sort(colors.begin() + static_cast<std::ptrdiff_t>(box.begin), colors.begin() + static_cast<std::ptrdiff_t>(box.end),
+            [axis](const ColorCount& a, const ColorCount& b) {
+              const int ca = Channel(a.color, axis);
+              const int cb = Channel(b.color, axis);
+              return ca != cb ? ca < cb : a.color < b.color;
+            });
+  ChannelSums lower;
+  std::size_t best = box.begin + 1;
+  double bestSpread = -1;
+  for (std::size_t i = box.begin + 1; i < box.end; ++i) {
+    lower.Add(colors[i - 1]);
+    const double spread = lower.Spread() + box.sums.Minus(lower).Spread();
+    if (bestSpread < 0 || spread < bestSpread) {
+      bestSpread = spread;
+      best = i;
+    }
+  }
+  return best;
+}
+
+int Nearest(const std::vector<std::array<int, 3>>& palette, const std::array<int, 3>& value) {
+  int best = 0;
+  int bestDistance = INT32_MAX;
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    const int dr = value[0] - palette[i][0];
+    const int dg = value[1] - palette[i][1];
+    const int db = value[2] - palette[i][2];
+    const int distance = dr * dr + dg * dg + db * db;
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = static_cast<int>(i);
+      if (distance == 0) break;
+    }
+  }
+  return best;
+}
+
+// Quantisation errors carried to the pixels not yet visited, in sixteenths, for the row
+// being mapped and the next one; one spare column at each end saves edge checks.
+class ErrorRows {
+ public:
+  explicit ErrorRows(std::int32_t width)
+      : current_((static_cast<std::size_t>(width) + 2) * 3), next_(current_.size()) {}
+
+  int Carried(std::int32_t x, int axis) const { return (current_[Index(x, axis)] + 8) >> 4; }
+  // Floyd-Steinberg: 7/16 ahead, 3/16 below behind, 5/16 below, 1/16 below ahead.
+  void Spread(std::int32_t x, std::int32_t ahead, int axis, int error) {
+    current_[Index(x + ahead, axis)] += error * 7;
+    next_[Index(x - ahead, axis)] += error * 3;
+    next_[Index(x, axis)] += error * 5;
+    next_[Index(x + ahead, axis)] += error;
+  }
+  void NextRow() {
+    current_.swap(next_);
+    std::fill(next_.begin(), next_.end(), 0);
+  }
+
+ private:
+  static std::size_t Index(std::int32_t x, int axis) { return static_cast<std::size_t>(x + 1) * 3 + axis; }
+  std::vector<int> current_;
+  std::vector<int> next_;
+};
+
+// Maps every pixel to the palette with error diffusion, in serpentine order so the
+// diffusion has no drift toward one side.
+std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::vector<std::uint32_t>& palette) {
+  std::vector<std::array<int, 3>> entries;
+  for (std::uint32_t color : palette) entries.push_back({Channel(color, 0), Channel(color, 1), Channel(color, 2)});
+
+  std::vector<std::uint8_t> indices(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  ErrorRows errors(picture.width);
+  for (std::int32_t y = 0; y < picture.height; ++y) {
+    const bool forward = y % 2 == 0;
+    const std::int32_t ahead = forward ? 1 : -1;
+    const std::uint32_t* row = picture.Row(y);
+    for (std::int32_t i = 0; i < picture.width; ++i) {
+      const std::int32_t x = forward ? i : picture.width - 1 - i;
+      std::array<int, 3> value;
+      for (int axis = 0; axis < 3; ++axis) {
+        value[axis] = std::clamp(Channel(row[x], axis) + errors.Carried(x, axis), 0, 255);
+      }
+      const int index = Nearest(entries, value);
+      indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)] =
+          static_cast<std::uint8_t>(index);
+      for (int axis = 0; axis < 3; ++axis) errors.Spread(x, ahead, axis, value[axis] - entries[index][axis]);
+    }
+    errors.NextRow();
+  }
+  return indices;
+}
+
+// Maps every pixel to its own colour in a palette that holds all of them.
+std::vector<std::uint8_t> MapExactly(const ImageView& picture, const std::vector<std::uint32_t>& palette) {
+  std::vector<std::uint8_t> indices;
+  indices.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  for (std::int32_t y = 0; y < picture.height; ++y) {
+    const std::uint32_t* row = picture.Row(y);
+    for (std::int32_t x = 0; x < picture.width; ++x) {
+      const auto found = std::lower_bound(palette.begin(), palette.end(), row[x] & 0xFFFFFFu);
+      indices.push_back(static_cast<std::uint8_t>(found - palette.begin()));
+    }
+  }
+  return indices;
+}
+
+}  // namespace
+
+std::vector<ColorCount> CountColors(const ImageView& picture) {
+  std::vector<std::uint32_t> all;
+  all.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  for (std::int32_t y = 0; y < picture.height; ++y) {
+    const std::uint32_t* row = picture.Row(y);
+    for (std::int32_t x = 0; x < picture.width; ++x) all.push_back(row[x] & 0xFFFFFFu);
+  }
+  std::sort(all.begin(), all.end());
+  std::vector<ColorCount> counts;
+  for (std::uint32_t color : all) {
+    if (counts.empty() || counts.back().color != color) counts.push_back({color, 0});
+    ++counts.back().count;
+  }
+  return counts;
+}
+
+std::vector<std::uint32_t> MedianCutPalette(std::vector<ColorCount> colors, std::size_t maxColors) {
+  std::vector<Box> boxes;
+  if (colors.empty() || maxColors == 0) return {};
+  boxes.reserve(maxColors);
+  boxes.push_back({0, colors.size(), SumsOf(colors, 0, colors.size())});
+  while (boxes.size() < maxColors) {
+    Box* box = BoxToSplit(boxes);
+    if (box == nullptr) break;
+    const std::size_t split = SplitPoint(colors, *box);
+    Box upper{split, box->end, SumsOf(colors, split, box->end)};
+    box->sums = SumsOf(colors, box->begin, split);
+    box->end = split;
+    boxes.push_back(upper);  // may move the boxes, so `box` is not used after this
+  }
+  std::vector<std::uint32_t> palette;
+  for (const Box& box : boxes) palette.push_back(box.sums.Mean());
+  return palette;
+}
+
+PalettedPicture ReduceTo256Colors(const ImageView& picture) {
+  std::vector<ColorCount> colors = CountColors(picture);
+  PalettedPicture result;
+  if (colors.size() <= kMaxColors) {
+    for (const ColorCount& c : colors) result.palette.push_back(c.color);
+    result.indices = MapExactly(picture, result.palette);
+  } else {
+    result.palette = MedianCutPalette(std::move(colors), kMaxColors);
+    result.indices = DitherToPalette(picture, result.palette);
+  }
+  return result;
+}
+
+}  // namespace pelmoro
