@@ -1,0 +1,122 @@
+#include "fill/gradient.h"
+
+#include <algorithm>
+
+#include "render/memory_dc.h"
+
+namespace pelmoro {
+
+namespace {
+
+using u128 = unsigned __int128;
+
+// The 256 colours a gradient can take, one per step q = 0..255, as pixels.
+struct ColorRamp {
+  Color from = 0;
+  Color to = 0;
+  bool filled = false;
+  std::uint32_t pixel[256] = {};
+};
+
+int Blend(int c0, int c1, int q) { return (c0 * (255 - q) + c1 * q) / 255; }
+
+Color BlendColor(Color from, Color to, int q) {
+  return RGB(Blend(GetRValue(from), GetRValue(to), q), Blend(GetGValue(from), GetGValue(to), q),
+             Blend(GetBValue(from), GetBValue(to), q));
+}
+
+const ColorRamp& RampFor(Color from, Color to) {
+  thread_local ColorRamp ramp;
+  if (!ramp.filled || ramp.from != from || ramp.to != to) {
+    for (int q = 0; q < 256; ++q) ramp.pixel[q] = ToPixel(BlendColor(from, to, q));
+    ramp.from = from;
+    ramp.to = to;
+    ramp.filled = true;
+  }
+  return ramp;
+}
+
+// q = floor(255 t + 0.5) with t = numerator / denominator written as the exact fraction
+// q = floor((510 n + d) / (2 d)). Along a row the diagonal modes' numerator grows by a fixed
+// step per column, so q is stepped with a remainder instead of a division per pixel.
+class StepCounter {
+ public:
+  StepCounter(u128 numerator, u128 step, u128 denominator)
+      : step_(step * 510), denominator_(denominator * 2) {
+    const u128 scaled = numerator * 510 + denominator;
+    q_ = static_cast<int>(std::min<u128>(scaled / denominator_, 255));
+    remainder_ = scaled % denominator_;
+  }
+  int q() const { return q_; }
+  void Advance() {
+    remainder_ += step_;
+    while (remainder_ >= denominator_ && q_ < 255) {
+      remainder_ -= denominator_;
+      ++q_;
+    }
+  }
+
+ private:
+  u128 step_;
+  u128 denominator_;
+  u128 remainder_ = 0;
+  int q_ = 0;
+};
+
+// The gradient position of column dx (0 at the left edge) and row dy as a fraction
+// numerator / denominator, and the numerator's step from one column to the next. The
+// backward diagonal runs from the top-right corner, so its column term falls to the right.
+struct Position {
+  u128 numerator;
+  u128 step;
+  u128 denominator;
+  bool falling = false;
+};
+
+Position PositionOf(std::uint64_t dx, std::uint64_t dy, std::uint64_t w, std::uint64_t h, GradientMode mode) {
+  switch (mode) {
+    case GradientVertical: return {dy, 0, h};
+    case GradientForwardDiagonal: return {u128(dx) * h + u128(dy) * w, h, u128(2) * w * h};
+    case GradientBackwardDiagonal: return {u128(w - dx) * h + u128(dy) * w, h, u128(2) * w * h, true};
+    case GradientHorizontal:
+    default: return {dx, 1, w};
+  }
+}
+
+}  // namespace
+
+void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
+                   Color to, GradientMode mode) {
+  surface.GradientFill(x, y, width, height, from, to, mode);
+}
+
+Color GradientColorAt(std::int32_t px, std::int32_t py, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, Color from, Color to, GradientMode mode) {
+  std::uint32_t pixel = 0;
+  GradientRow(&pixel, px, px + 1, py, x, y, width, height, from, to, mode);
+  return FromPixel(pixel);
+}
+
+void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int32_t py, std::int32_t x, std::int32_t y,
+                 std::int32_t width, std::int32_t height, Color from, Color to, GradientMode mode) {
+  if (width <= 0 || height <= 0 || x1 <= x0) return;
+  const ColorRamp& ramp = RampFor(from, to);
+  const std::uint64_t w = static_cast<std::uint64_t>(width);
+  const std::uint64_t h = static_cast<std::uint64_t>(height);
+  const std::uint64_t dy = static_cast<std::uint64_t>(static_cast<std::int64_t>(py) - y);
+  const std::uint64_t dx0 = static_cast<std::uint64_t>(static_cast<std::int64_t>(x0) - x);
+  const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
+
+  const Position start = PositionOf(dx0, dy, w, h, mode);
+  if (!start.falling) {
+    StepCounter counter(start.numerator, start.step, start.denominator);
+    for (std::int64_t i = 0; i < count; ++i, counter.Advance()) out[i] = ramp.pixel[counter.q()];
+    return;
+  }
+  // Falling position: walk the row from its right end, where the position is smallest.
+  const Position last = PositionOf(dx0 + static_cast<std::uint64_t>(count - 1), dy, w, h, mode);
+  StepCounter counter(last.numerator, last.step, last.denominator);
+  for (std::int64_t i = count - 1; i >= 0; --i, counter.Advance()) out[i] = ramp.pixel[counter.q()];
+}
+
+}  // namespace pelmoro

@@ -1,0 +1,166 @@
+#include "model/document.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "model/path_io.h"
+#include "model/safe_file.h"
+
+namespace pelmoro {
+
+namespace {
+
+constexpr std::int32_t kFormatWord = 1000;
+
+void PutWord(std::uint8_t* out, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+std::uint32_t GetWord(const std::uint8_t* in) {
+  return static_cast<std::uint32_t>(in[0]) | static_cast<std::uint32_t>(in[1]) << 8 |
+         static_cast<std::uint32_t>(in[2]) << 16 | static_cast<std::uint32_t>(in[3]) << 24;
+}
+
+// Reads the document word by word and stops at the first word the data does not hold
+// completely, like an archive that reaches the end of its file.
+class WordReader {
+ public:
+  WordReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool Next(std::uint32_t* value) {
+    if (offset_ + 4 > size_) return false;
+    *value = GetWord(data_ + offset_);
+    offset_ += 4;
+    return true;
+  }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t offset_ = 0;
+};
+
+// The face part: format word and 25 parameters. A parameter out of range is kept and
+// fails the load; an early end fails it and leaves the fields not reached as they were.
+bool ReadFacePart(WordReader& reader, CFace& face, LoadReport& report) {
+  face.loadFailed = false;
+  std::uint32_t word = 0;
+  if (!reader.Next(&word)) return false;
+  face.formatVersion = static_cast<std::int32_t>(word);
+  for (int i = 0; i < CFace::kParameterCount; ++i) {
+    if (!reader.Next(&word)) return false;
+    const std::int32_t value = static_cast<std::int32_t>(word);
+    face.DocumentParameter(i) = value;
+    if (value < 0 || value > CFace::DocumentParameterMax(i)) {
+      face.loadFailed = true;
+      if (report.badField < 0) {
+        report.badField = i;
+        report.badValue = value;
+      }
+    }
+  }
+  return true;
+}
+
+bool ReadFillPart(WordReader& reader, FillSettings& fill) {
+  std::uint32_t word = 0;
+  if (!reader.Next(&word)) return false;
+  fill.m_nFillType = word != 0 ? FillGradient : FillSolid;
+  Color* colors[] = {&fill.m_crBackground, &fill.m_crGradientFrom, &fill.m_crGradientTo};
+  for (Color* color : colors) {
+    if (!reader.Next(&word)) return false;
+    *color = word;
+  }
+  std::int32_t* flags[] = {&fill.m_bVertical, &fill.m_bHorizontal, &fill.m_bForwardDiagonal, &fill.m_bBackwardDiagonal};
+  for (std::int32_t* flag : flags) {
+    if (!reader.Next(&word)) return false;
+    *flag = static_cast<std::int32_t>(word);
+  }
+  return true;
+}
+
+Status ReadError(const std::string& path, int error) {
+  return Status::Error("Cannot open \"" + path + "\": " + std::strerror(error));
+}
+
+}  // namespace
+
+std::string LoadReport::Describe() const {
+  if (badField >= 0) {
+    return std::string(CFace::DocumentParameterName(badField)) + " is " + std::to_string(badValue) + ", outside 0 to " +
+           std::to_string(CFace::DocumentParameterMax(badField));
+  }
+  if (LoadError()) return "the file ends after " + std::to_string(bytesRead) + " of " + std::to_string(kDocumentSize) + " bytes";
+  return {};
+}
+
+std::array<std::uint8_t, kDocumentSize> EncodeDocument(const CFace& face, const FillSettings& fill) {
+  std::array<std::uint8_t, kDocumentSize> bytes{};
+  std::uint8_t* out = bytes.data();
+  auto put = [&out](std::uint32_t value) {
+    PutWord(out, value);
+    out += 4;
+  };
+  put(kFormatWord);
+  CFace copy = face;
+  for (int i = 0; i < CFace::kParameterCount; ++i) put(static_cast<std::uint32_t>(copy.DocumentParameter(i)));
+  put(fill.m_nFillType != 0 ? 1 : 0);
+  put(fill.m_crBackground);
+  put(fill.m_crGradientFrom);
+  put(fill.m_crGradientTo);
+  put(static_cast<std::uint32_t>(fill.m_bVertical));
+  put(static_cast<std::uint32_t>(fill.m_bHorizontal));
+  put(static_cast<std::uint32_t>(fill.m_bForwardDiagonal));
+  put(static_cast<std::uint32_t>(fill.m_bBackwardDiagonal));
+  return bytes;
+}
+
+LoadReport DecodeDocument(const std::uint8_t* data, std::size_t size, CFace& face, FillSettings& fill) {
+  LoadReport report;
+  report.bytesRead = size < kDocumentSize ? size : kDocumentSize;
+  report.endedEarly = size < kDocumentSize;
+  WordReader reader(data, report.bytesRead);
+  if (!ReadFacePart(reader, face, report)) {
+    // The archive is at its end: the fill part cannot be read either.
+    face.loadFailed = true;
+    report.faceFailed = true;
+    report.fillFailed = true;
+    return report;
+  }
+  report.faceFailed = face.loadFailed;
+  report.fillFailed = !ReadFillPart(reader, fill);
+  return report;
+}
+
+Status SaveDocument(const std::string& path, const CFace& face, const FillSettings& fill) {
+  const auto bytes = EncodeDocument(face, fill);
+  return WriteFileAtomically(path, bytes.data(), bytes.size());
+}
+
+Status LoadDocument(const std::string& path, CFace& face, FillSettings& fill, LoadReport& report) {
+  int error = 0;
+  const int fd = OpenForReading(path, &error);
+  if (fd < 0) return ReadError(path, error);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const int reason = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    close(fd);
+    return ReadError(path, reason);
+  }
+  // Only the first 136 bytes matter; a longer file is not read further.
+  std::uint8_t buffer[kDocumentSize];
+  std::size_t size = 0;
+  while (size < kDocumentSize) {
+    const ssize_t got = read(fd, buffer + size, kDocumentSize - size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;  // end of file, or a read error: the load fails where it stopped
+    size += static_cast<std::size_t>(got);
+  }
+  close(fd);
+  report = DecodeDocument(buffer, size, face, fill);
+  return Status::Ok();
+}
+
+}  // namespace pelmoro

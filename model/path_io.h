@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace pelmoro {
+
+// File-system helpers that work for paths of any length: a path longer than the system's
+// limit is reached one folder at a time.
+
+// Opens the folder that holds `path` and sets `base` to the last component. Returns the
+// folder's descriptor, or -1 with the system's error number in `error`.
+int OpenParentDirectory(const std::string& path, std::string* base, int* error);
+
+// Opens `path` for reading (O_RDONLY); -1 with `error` set on failure.
+int OpenForReading(const std::string& path, int* error);
+
+// Reads the target of a symbolic link; false when `path` is not a link.
+bool ReadLink(const std::string& path, std::string* target);
+
+}  // namespace pelmoro
