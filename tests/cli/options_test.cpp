@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "cli/options.h"
+#include "model/face.h"
+
+namespace pelmoro {
+namespace {
+
+ParseResult Parse(std::vector<std::string> arguments) { return ParseArguments(arguments); }
+
+int IndexOf(const char* name) {
+  for (int i = 0; i < CFace::kParameterCount; ++i)
+    if (std::string(CFace::DocumentParameterName(i)) == name) return i;
+  return -1;
+}
+
+TEST(RenderOptions, ReadsEveryOption) {
+  const ParseResult result = Parse({"face.plm", "-o", "out.JPEG", "--seed", "4294967295", "--save", "copy.plm", "--set",
+                                    "faceSize=3", "--set=glasses=2", "--pose", "2,0,1", "--selection", "-5,10,100,120"});
+  ASSERT_TRUE(result.ok()) << result.error;
+  const RenderOptions& o = result.options;
+  EXPECT_EQ(o.command, RenderCommand::Render);
+  EXPECT_EQ(o.documentPath, "face.plm");
+  EXPECT_EQ(o.outputPath, "out.JPEG");
+  EXPECT_EQ(o.format, ImageFormat::Jpeg);
+  EXPECT_EQ(o.seed, 4294967295u);
+  EXPECT_EQ(o.savePath, "copy.plm");
+  ASSERT_EQ(o.settings.size(), 2u);
+  EXPECT_EQ(o.settings[0].index, IndexOf("faceSize"));
+  EXPECT_EQ(o.settings[0].value, 3);
+  EXPECT_EQ(o.settings[1].index, IndexOf("glasses"));
+  EXPECT_EQ(o.settings[1].value, 2);
+  EXPECT_EQ(std::vector<int>({o.eyePose, o.mouthPose, o.browPose}), std::vector<int>({2, 0, 1}));
+  ASSERT_TRUE(o.selection.has_value());
+  EXPECT_EQ(*o.selection, (Rect{-5, 10, 100, 120}));
+}
+
+TEST(RenderOptions, DefaultsToARandomFaceAtRest) {
+  const ParseResult result = Parse({"--output=face.tif"});
+  ASSERT_TRUE(result.ok()) << result.error;
+  EXPECT_TRUE(result.options.documentPath.empty());
+  EXPECT_EQ(result.options.format, ImageFormat::Tiff);
+  EXPECT_FALSE(result.options.seed.has_value());
+  EXPECT_TRUE(result.options.savePath.empty());
+  EXPECT_TRUE(result.options.settings.empty());
+  EXPECT_EQ(std::vector<int>({result.options.eyePose, result.options.mouthPose, result.options.browPose}),
+            std::vector<int>({0, 1, 1}));
+  EXPECT_FALSE(result.options.selection.has_value());
+}
+
+TEST(RenderOptions, TakesNamesStartingWithADashAfterTheEndOfOptions) {
+  const ParseResult result = Parse({"-o", "out.png", "--", "-odd.plm"});
+  ASSERT_TRUE(result.ok()) << result.error;
+  EXPECT_EQ(result.options.documentPath, "-odd.plm");
+}
+
+TEST(RenderOptions, HelpAndVersionNeedNothingElse) {
+  EXPECT_EQ(Parse({"--help"}).options.command, RenderCommand::Help);
+  EXPECT_EQ(Parse({"face.plm", "-h"}).options.command, RenderCommand::Help);
+  EXPECT_EQ(Parse({"--version"}).options.command, RenderCommand::Version);
+  EXPECT_TRUE(Parse({"--version"}).ok());
+}
+
+struct BadCommandLine {
+  std::vector<std::string> arguments;
+  const char* expected;  // part of the message
+};
+
+TEST(RenderOptions, RejectsBadCommandLinesSayingWhy) {
+  const BadCommandLine cases[] = {
+      {{}, "-o PICTURE"},
+      {{"face.plm"}, "-o PICTURE"},
+      {{"-o", "face.webp"}, "picture format of \"face.webp\""},
+      {{"-o", "face"}, "picture format"},
+      {{"-o"}, "-o needs a value"},
+      {{"-o", "a.png", "-o", "b.png"}, "more than once"},
+      {{"-o", ""}, "needs a file name"},
+      {{"-o", "a.png", "--colour", "red"}, "unknown option \"--colour\""},
+      {{"-o", "a.png", "-x"}, "unknown option \"-x\""},
+      {{"-o", "a.png", "--help=1"}, "takes no value"},
+      {{"-o", "a.png", "one.plm", "two.plm"}, "more than one face document"},
+      {{"-o", "a.png", "--seed", "-1"}, "0 to 4294967295"},
+      {{"-o", "a.png", "--seed", "4294967296"}, "0 to 4294967295"},
+      {{"-o", "a.png", "--seed", "12abc"}, "0 to 4294967295"},
+      {{"-o", "a.png", "--seed", "+5"}, "0 to 4294967295"},
+      {{"-o", "a.png", "--seed", ""}, "0 to 4294967295"},
+      {{"-o", "a.png", "--seed", "1", "--seed", "2"}, "more than once"},
+      {{"-o", "a.png", "--set", "faceSize=12"}, "faceSize must be a number from 0 to 11"},
+      {{"-o", "a.png", "--set", "glasses=5"}, "glasses must be a number from 0 to 4"},
+      {{"-o", "a.png", "--set", "faceType=-1"}, "faceType must be a number from 0 to 1"},
+      {{"-o", "a.png", "--set", "faceSize="}, "faceSize must be a number"},
+      {{"-o", "a.png", "--set", "faceSize"}, "not NAME=VALUE"},
+      {{"-o", "a.png", "--set", "nose=3"}, "unknown face parameter \"nose\""},
+      {{"-o", "a.png", "--set", "formatVersion=3"}, "unknown face parameter"},
+      {{"-o", "a.png", "--pose", "0,1"}, "EYE,MOUTH,BROW"},
+      {{"-o", "a.png", "--pose", "0,1,3"}, "EYE,MOUTH,BROW"},
+      {{"-o", "a.png", "--pose", "0,1,1,1"}, "EYE,MOUTH,BROW"},
+      {{"-o", "a.png", "--pose", "0,,1"}, "EYE,MOUTH,BROW"},
+      {{"-o", "a.png", "--selection", "1,2,3"}, "LEFT,TOP,RIGHT,BOTTOM"},
+      {{"-o", "a.png", "--selection", "1,2,3,4,5"}, "LEFT,TOP,RIGHT,BOTTOM"},
+      {{"-o", "a.png", "--selection", "0,0,2147483648,10"}, "LEFT,TOP,RIGHT,BOTTOM"},
+      {{"-o", "a.png", "--selection", "10,10,12,50"}, "no pixel inside its frame"},
+      {{"-o", "a.png", "--selection", "50,50,10,10"}, "no pixel inside its frame"},
+  };
+  for (const BadCommandLine& c : cases) {
+    const ParseResult result = ParseArguments(c.arguments);
+    std::string shown;
+    for (const std::string& a : c.arguments) shown += "[" + a + "]";
+    EXPECT_FALSE(result.ok()) << shown;
+    EXPECT_NE(result.error.find(c.expected), std::string::npos) << shown << " gave: " << result.error;
+  }
+}
+
+TEST(RenderOptions, AcceptsTheEdgesOfEveryRange) {
+  const ParseResult result = Parse({"-o", "a.gif", "--seed", "0", "--set", "faceSize=11", "--set", "faceSize=0",
+                                    "--pose", "0,0,2", "--selection", "-2147483648,0,2147483647,3"});
+  ASSERT_TRUE(result.ok()) << result.error;
+  EXPECT_EQ(result.options.seed, 0u);
+  EXPECT_EQ(result.options.settings.size(), 2u);
+  EXPECT_EQ(result.options.selection->left, INT32_MIN);
+}
+
+}  // namespace
+}  // namespace pelmoro

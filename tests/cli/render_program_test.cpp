@@ -1,0 +1,219 @@
+// Runs the built pelmoro-render as a user would and checks its files, exit statuses and
+// messages.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "model/document.h"
+#include "model/random.h"
+#include "output/image_writer.h"
+#include "render/face_picture.h"
+#include "render/memory_dc.h"
+#include "test_files.h"
+
+namespace pelmoro {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+struct Run {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadText(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+Run RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
+  const std::string outPath = dir / ".stdout", errPath = dir / ".stderr";
+  std::vector<char*> argv;
+  std::string program = PELMORO_RENDER_PROGRAM;
+  argv.push_back(program.data());
+  for (std::string& a : arguments) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+    dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  Run run;
+  int status = 0;
+  if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+  run.out = ReadText(outPath);
+  run.err = ReadText(errPath);
+  std::filesystem::remove(outPath);
+  std::filesystem::remove(errPath);
+  return run;
+}
+
+// The program's messages: exactly one line, with its prefix.
+void ExpectOneMessage(const Run& run, const std::string& part) {
+  EXPECT_EQ(run.err.rfind("pelmoro-render: ", 0), 0u) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+}
+
+struct Face {
+  CFace face;
+  FillSettings fill;
+};
+
+Face RandomFace(std::uint32_t seed) {
+  Face f;
+  CRandom random(seed);
+  f.face.Randomize(random);
+  f.fill.ApplyStartupFill();
+  return f;
+}
+
+// The bytes the program should write for the face, rendered here in the test.
+std::vector<std::uint8_t> Expected(const Face& f, ImageFormat format, int eye = 0, int mouth = 1, int brow = 1,
+                                   const Rect* selection = nullptr) {
+  FacePicture picture;
+  picture.m_face = f.face;
+  picture.m_fill = f.fill;
+  picture.m_nEyePose = eye;
+  picture.m_nMouthPose = mouth;
+  picture.m_nBrowPose = brow;
+  CMemoryDC dc(FacePicture::kWidth, FacePicture::kHeight, picture.m_fill.m_crBackground);
+  picture.Paint(dc);
+  ImageView view{dc.Width(), dc.Height(), dc.Bits(), dc.Width()};
+  if (selection != nullptr) view = *SelectionArea(view, *selection);
+  std::vector<std::uint8_t> bytes;
+  EXPECT_TRUE(EncodeImage(format, view, bytes).ok());
+  return bytes;
+}
+
+std::vector<std::uint8_t> DocumentBytes(const Face& f) {
+  const auto bytes = EncodeDocument(f.face, f.fill);
+  return {bytes.begin(), bytes.end()};
+}
+
+TEST(RenderProgram, DrawsTheFaceAndFillOfADocument) {
+  TempDir dir;
+  Face f = RandomFace(1234);
+  f.fill.m_nFillType = FillSolid;
+  f.fill.m_crBackground = 0x0000C000;
+  WriteBytes(dir / "face.plm", DocumentBytes(f));
+  const Run run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "face.png"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(ReadBytes(dir / "face.png"), Expected(f, ImageFormat::Png));
+}
+
+TEST(RenderProgram, AppliesSettingsPosesAndSelection) {
+  TempDir dir;
+  Face f = RandomFace(77);
+  WriteBytes(dir / "face.plm", DocumentBytes(f));
+  const Run run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "part.bmp", "--set", "glasses=2", "--set",
+                                         "faceSize=3", "--pose", "2,0,2", "--selection", "20,30,120,150"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  f.face.glasses = 2;
+  f.face.faceSize = 3;
+  const Rect frame{20, 30, 120, 150};
+  const auto expected = Expected(f, ImageFormat::Bmp, 2, 0, 2, &frame);
+  EXPECT_EQ(ReadBytes(dir / "part.bmp"), expected);
+  ASSERT_GE(expected.size(), 26u);
+  EXPECT_EQ(expected[18], 98) << "2 pixels narrower than the frame";
+}
+
+TEST(RenderProgram, SameSeedSameBytesAndTheSavedDocumentHoldsThatFace) {
+  TempDir dir;
+  const Run first = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "a.gif", "--save", dir / "a.plm"});
+  const Run second = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "b.gif"});
+  const Run other = RunRenderProgram(dir, {"--seed", "43", "-o", dir / "c.gif"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  ASSERT_EQ(second.status, 0) << second.err;
+  ASSERT_EQ(other.status, 0) << other.err;
+  EXPECT_EQ(ReadBytes(dir / "a.gif"), ReadBytes(dir / "b.gif"));
+  EXPECT_NE(ReadBytes(dir / "a.gif"), ReadBytes(dir / "c.gif"));
+  EXPECT_EQ(ReadBytes(dir / "a.gif"), Expected(RandomFace(42), ImageFormat::Gif));
+
+  const auto saved = ReadBytes(dir / "a.plm");
+  ASSERT_EQ(saved.size(), 136u);
+  EXPECT_EQ(std::vector<std::uint8_t>(saved.begin(), saved.begin() + 4), (std::vector<std::uint8_t>{0xE8, 0x03, 0, 0}));
+  EXPECT_EQ(saved, DocumentBytes(RandomFace(42)));
+}
+
+TEST(RenderProgram, ReportsDocumentsThatCannotBeReadWithStatusTwo) {
+  TempDir dir;
+  const Run missing = RunRenderProgram(dir, {dir / "none.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(missing.status, 2);
+  ExpectOneMessage(missing, "none.plm\": No such file or directory");
+
+  std::filesystem::create_directory(dir / "folder.plm");
+  const Run folder = RunRenderProgram(dir, {dir / "folder.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(folder.status, 2);
+  ExpectOneMessage(folder, "folder.plm\": Is a directory");
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
+}
+
+TEST(RenderProgram, ReportsDocumentsThatFailToLoadWithStatusTwo) {
+  TempDir dir;
+  auto bytes = DocumentBytes(RandomFace(5));
+  WriteBytes(dir / "short.plm", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 104));
+  const Run truncated = RunRenderProgram(dir, {dir / "short.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(truncated.status, 2);
+  ExpectOneMessage(truncated, "short.plm\": the file ends after 104 of 136 bytes");
+
+  bytes[4] = 12;  // faceSize
+  WriteBytes(dir / "bad.plm", bytes);
+  const Run outOfRange = RunRenderProgram(dir, {dir / "bad.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(outOfRange.status, 2);
+  ExpectOneMessage(outOfRange, "bad.plm\": faceSize is 12, outside 0 to 11");
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
+}
+
+TEST(RenderProgram, ReportsFilesThatCannotBeWrittenWithStatusThree) {
+  TempDir dir;
+  const Run picture = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "missing/x.png"});
+  EXPECT_EQ(picture.status, 3);
+  ExpectOneMessage(picture, "missing/x.png\": No such file or directory");
+
+  const Run document = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "x.png", "--save", dir / "missing/x.plm"});
+  EXPECT_EQ(document.status, 3);
+  ExpectOneMessage(document, "missing/x.plm\": No such file or directory");
+}
+
+TEST(RenderProgram, KeepsEveryMessageOnOneLine) {
+  TempDir dir;
+  const Run run = RunRenderProgram(dir, {dir / "two\nlines.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(run.status, 2);
+  ExpectOneMessage(run, "two\\nlines.plm");
+}
+
+TEST(RenderProgram, RejectsBadOptionsWithStatusOne) {
+  TempDir dir;
+  const Run unknown = RunRenderProgram(dir, {"--bogus", "-o", dir / "x.png"});
+  EXPECT_EQ(unknown.status, 1);
+  ExpectOneMessage(unknown, "unknown option \"--bogus\"");
+  const Run noOutput = RunRenderProgram(dir, {"--seed", "3"});
+  EXPECT_EQ(noOutput.status, 1);
+  ExpectOneMessage(noOutput, "-o PICTURE");
+  const Run outside = RunRenderProgram(dir, {"-o", dir / "x.png", "--selection", "300,300,400,400"});
+  EXPECT_EQ(outside.status, 1);
+  ExpectOneMessage(outside, "selection");
+  EXPECT_TRUE(dir.Entries().empty());
+}
+
+TEST(RenderProgram, PrintsHelpAndVersion) {
+  TempDir dir;
+  const Run help = RunRenderProgram(dir, {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: pelmoro-render", 0), 0u) << help.out;
+  const Run version = RunRenderProgram(dir, {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "pelmoro-render 1.0\n");
+  EXPECT_EQ(version.err, "");
+}
+
+}  // namespace
+}  // namespace pelmoro
