@@ -1,0 +1,70 @@
+// The control panel: every slider and list writes its field of the preview's face record
+// in place and asks for a repaint; "Random face" and a loaded document bring the controls
+// back in line with the record.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "app/face_dlg.h"
+#include "app/list_mapping.h"
+#include "render/ui/face_preview.h"
+
+namespace pelmoro {
+
+// Stores the position the thumb is at: during a drag that is every step of the drag, and
+// a touch of a slider whose record holds a value beyond its end (a 10 from a random face)
+// brings the record back to what the slider shows.
+void CFaceDlg::OnHScroll(QSlider* control) {
+  for (int i = 0; i < kSliderCount; ++i) {
+    if (m_sliders[i] == control) {
+      m_preview->Face().SliderParameter(i) = control->sliderPosition();
+      break;
+    }
+  }
+  m_preview->update();
+}
+
+void CFaceDlg::OnFaceTypeChanged() {
+  m_preview->Face().faceType = FaceTypeFromListIndex(m_cbFaceType->currentIndex());
+  m_preview->update();
+}
+
+void CFaceDlg::OnGlassesChanged() {
+  m_preview->Face().glasses = m_cbGlasses->currentIndex();
+  m_preview->update();
+}
+
+void CFaceDlg::OnMustacheChanged() {
+  m_preview->Face().mustache = m_cbMustache->currentIndex();
+  m_preview->update();
+}
+
+void CFaceDlg::OnRandomFace() {
+  m_preview->Face().Randomize(m_random);
+  UpdateControlsFromFace();
+}
+
+// The sliders show values beyond 0..9 at their ends; the record keeps the value itself.
+void CFaceDlg::UpdateControlsFromFace() {
+  const CFace& face = m_preview->Face();
+  for (int i = 0; i < kSliderCount; ++i) {
+    const QSignalBlocker quiet(m_sliders[i]);
+    m_sliders[i]->setValue(face.SliderParameter(i));
+  }
+  SelectListItem(*m_cbFaceType, FaceTypeItemText(face.faceType));
+  SelectListItem(*m_cbGlasses, GlassesItemText(face.glasses));
+  SelectListItem(*m_cbMustache, MustacheItemText(face.mustache));
+  m_preview->update();
+}
+
+void CFaceDlg::OnAnimate() {
+  m_bAnimate = m_bAnimate == 0 ? 1 : 0;
+  if (m_bAnimate == 1) {
+    m_preview->StartAnimation();
+  } else {
+    m_preview->StopAnimation();
+  }
+}
+
+}  // namespace pelmoro

@@ -1,0 +1,242 @@
+// The main dialog's construction: its controls in template order, the menu, and the
+// placement of everything in dialog units.
+#include "app/face_dlg.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/face_dlg_template.h"
+#include "app/list_mapping.h"
+#include "app/user_prompts.h"
+#include "output/ui/export_command.h"
+#include "render/ui/face_preview.h"
+
+namespace pelmoro {
+
+namespace {
+
+constexpr int kSliderMaximum = 9;
+// Space kept between the preview and its neighbours, in pixels.
+constexpr int kPreviewMargin = 2;
+// The units grow at most this far beyond the font's before the layout gives up growing.
+constexpr int kMaxUnitGrowth = 200;
+
+void SetControlId(QWidget* widget, int id) { widget->setProperty("controlId", id); }
+
+template <std::size_t N>
+void AddItems(QComboBox* list, const std::array<const char*, N>& items) {
+  for (const char* item : items) list->addItem(QString::fromLatin1(item));
+}
+
+}  // namespace
+
+CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
+    : QDialog(parent), m_random(seed), m_prompts(&DefaultUserPrompts()) {
+  setWindowTitle(QStringLiteral("Pelmoro"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  CreateMenu();
+  CreateControls();
+  FillLists();
+  PlaceControls();
+  ConnectControls();
+
+  OnRandomFace();
+  m_preview->Fill().ApplyStartupFill();
+  m_preview->update();
+  OnUpdateEnableSelection();
+}
+
+CFaceDlg::~CFaceDlg() = default;
+
+void CFaceDlg::reject() { done(QDialog::Accepted); }
+
+void CFaceDlg::CreateControls() {
+  m_panel = new QWidget(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setMenuBar(m_menuBar);
+  layout->addWidget(m_panel);
+
+  m_preview = new CFacePreview(m_random, m_panel);
+  SetControlId(m_preview, IDC_PREVIEW);
+  m_cbFaceType = new QComboBox(m_panel);
+  SetControlId(m_cbFaceType, IDC_FACE_TYPE);
+  m_cbGlasses = new QComboBox(m_panel);
+  SetControlId(m_cbGlasses, IDC_GLASSES);
+  m_cbMustache = new QComboBox(m_panel);
+  SetControlId(m_cbMustache, IDC_MUSTACHE);
+  m_btnRandom = new QPushButton(QStringLiteral("Random face"), m_panel);
+  SetControlId(m_btnRandom, IDC_RANDOM_FACE);
+  // No button is the default one, so Enter presses nothing.
+  m_btnRandom->setAutoDefault(false);
+  m_btnRandom->setDefault(false);
+
+  const auto& labels = face_dlg_template::Labels();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    auto* label = new QLabel(QString::fromLatin1(labels[i].text), m_panel);
+    label->setAlignment((labels[i].alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    m_labels[i] = label;
+  }
+
+  auto* separator = new QFrame(m_panel);
+  separator->setFrameShape(QFrame::HLine);
+  separator->setFrameShadow(QFrame::Sunken);
+  SetControlId(separator, IDC_SEPARATOR);
+  m_separator = separator;
+
+  m_chkAnimate = new QCheckBox(QStringLiteral("Animate"), m_panel);
+  SetControlId(m_chkAnimate, IDC_ANIMATE);
+
+  for (int i = 0; i < kSliderCount; ++i) {
+    auto* slider = new QSlider(Qt::Horizontal, m_panel);
+    slider->setRange(0, kSliderMaximum);
+    slider->setPageStep(kSliderMaximum / 5);
+    slider->setTickPosition(QSlider::NoTicks);
+    slider->setTracking(true);
+    slider->setFocusPolicy(Qt::StrongFocus);
+    SetControlId(slider, IDC_FIRST_SLIDER + i);
+    m_sliders[i] = slider;
+  }
+}
+
+void CFaceDlg::FillLists() {
+  AddItems(m_cbFaceType, kFaceTypeItems);
+  AddItems(m_cbGlasses, kGlassesItems);
+  AddItems(m_cbMustache, kMustacheItems);
+}
+
+void CFaceDlg::ConnectControls() {
+  for (QSlider* slider : m_sliders) {
+    // Every kind of movement writes the record: dragging, keys, clicks on the groove, and
+    // the end of a drag (which also catches a touch that leaves the position as it was).
+    connect(slider, &QSlider::valueChanged, this, [this, slider] { OnHScroll(slider); });
+    connect(slider, &QSlider::actionTriggered, this, [this, slider] { OnHScroll(slider); });
+    connect(slider, &QSlider::sliderReleased, this, [this, slider] { OnHScroll(slider); });
+  }
+  connect(m_cbFaceType, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnFaceTypeChanged);
+  connect(m_cbGlasses, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnGlassesChanged);
+  connect(m_cbMustache, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnMustacheChanged);
+  connect(m_btnRandom, &QPushButton::clicked, this, &CFaceDlg::OnRandomFace);
+  connect(m_chkAnimate, &QCheckBox::clicked, this, &CFaceDlg::OnAnimate);
+}
+
+void CFaceDlg::CreateMenu() {
+  m_menuBar = new QMenuBar(this);
+  QMenu* file = m_menuBar->addMenu(QStringLiteral("File"));
+  connect(AddCommand(file, "&New...", ID_FILE_NEW), &QAction::triggered, this, &CFaceDlg::OnNew);
+  connect(AddCommand(file, "&Open...", ID_FILE_OPEN), &QAction::triggered, this, &CFaceDlg::OnOpen);
+  connect(AddCommand(file, "&Save...", ID_FILE_SAVE), &QAction::triggered, this, &CFaceDlg::OnSave);
+  file->addSeparator();
+  // The submenu of the picture export keeps its historic name.
+  QMenu* exports = file->addMenu(QStringLiteral("Import"));
+  for (const ExportFormatEntry& entry : ExportFormats()) {
+    const ImageFormat format = entry.format;
+    connect(AddCommand(exports, entry.menuText, entry.commandId), &QAction::triggered, this,
+            [this, format] { ExportPicture(format, false); });
+  }
+  file->addSeparator();
+  connect(AddCommand(file, "&Exit", ID_APP_EXIT), &QAction::triggered, this, &CFaceDlg::OnExit);
+
+  QMenu* tools = m_menuBar->addMenu(QStringLiteral("Tools"));
+  QAction* selection = AddCommand(tools, "Enable selection", ID_ENABLE_SELECTION);
+  selection->setCheckable(true);
+  connect(selection, &QAction::triggered, this, &CFaceDlg::OnEnableSelection);
+  connect(tools, &QMenu::aboutToShow, this, &CFaceDlg::OnUpdateEnableSelection);
+
+  QMenu* help = m_menuBar->addMenu(QStringLiteral("Help"));
+  connect(AddCommand(help, "&About", ID_APP_ABOUT), &QAction::triggered, this, &CFaceDlg::OnAbout);
+}
+
+QAction* CFaceDlg::AddCommand(QMenu* menu, const char* text, int commandId) {
+  QAction* action = menu->addAction(QString::fromLatin1(text));
+  action->setData(commandId);
+  m_actions[commandId] = action;
+  return action;
+}
+
+QAction* CFaceDlg::Action(int commandId) const {
+  const auto found = m_actions.find(commandId);
+  return found == m_actions.end() ? nullptr : found->second;
+}
+
+// Dialog units come from the dialog font; where that font is so small that the preview or
+// a control would not fit its place, the units grow until everything fits.
+void CFaceDlg::PlaceControls() {
+  m_units = FittingUnits();
+  m_panel->setFixedSize(m_units.ToPixels(0, 0, face_dlg_template::kClientArea.width,
+                                         face_dlg_template::kClientArea.height)
+                            .size());
+  const QRect previewPlace = m_units.ToPixels(face_dlg_template::kPreview.x, face_dlg_template::kPreview.y, 0, 0);
+  m_preview->move(previewPlace.topLeft());
+  for (int i = 0; i < kSliderCount; ++i) Place(m_sliders[i], face_dlg_template::SliderRect(i));
+  Place(m_cbFaceType, face_dlg_template::kFaceTypeList);
+  Place(m_cbGlasses, face_dlg_template::kGlassesList);
+  Place(m_cbMustache, face_dlg_template::kMustacheList);
+  Place(m_btnRandom, face_dlg_template::kRandomFaceButton);
+  Place(m_chkAnimate, face_dlg_template::kAnimateCheckBox);
+  Place(m_separator, face_dlg_template::kSeparator);
+  const auto& labels = face_dlg_template::Labels();
+  for (std::size_t i = 0; i < labels.size(); ++i) Place(m_labels[i], labels[i].rect);
+}
+
+void CFaceDlg::Place(QWidget* widget, const DluRect& rect) {
+  widget->setGeometry(m_units.ToPixels(rect.x, rect.y, rect.width, rect.height));
+}
+
+DialogUnits CFaceDlg::FittingUnits() const {
+  DialogUnits units = DialogUnits::ForFont(font());
+  for (int step = 0; step < kMaxUnitGrowth; ++step) {
+    if (!LayoutFitsHorizontally(units)) {
+      units = units.WiderBy(1);
+    } else if (!LayoutFitsVertically(units)) {
+      units = units.TallerBy(1);
+    } else {
+      break;
+    }
+  }
+  return units;
+}
+
+bool CFaceDlg::LayoutFitsHorizontally(const DialogUnits& units) const {
+  using namespace face_dlg_template;
+  const int previewRight = units.ToPixelsX(kPreview.x) + CFacePreview::kWidth + kPreviewMargin;
+  if (previewRight > units.ToPixelsX(SliderRect(kSliderCount - 1).x)) return false;
+  const auto widthFits = [&units](const QWidget* widget, const DluRect& r) {
+    return widget->sizeHint().width() <= units.ToPixels(r.x, r.y, r.width, r.height).width();
+  };
+  const auto& labels = Labels();
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    if (!widthFits(m_labels[i], labels[i].rect)) return false;
+  return widthFits(m_cbFaceType, kFaceTypeList) && widthFits(m_cbGlasses, kGlassesList) &&
+         widthFits(m_cbMustache, kMustacheList) && widthFits(m_btnRandom, kRandomFaceButton) &&
+         widthFits(m_chkAnimate, kAnimateCheckBox);
+}
+
+bool CFaceDlg::LayoutFitsVertically(const DialogUnits& units) const {
+  using namespace face_dlg_template;
+  const int previewBottom = units.ToPixelsY(kPreview.y) + CFacePreview::kHeight + kPreviewMargin;
+  if (previewBottom > units.ToPixelsY(kGlassesList.y)) return false;
+  const auto heightFits = [&units](int needed, const DluRect& r) {
+    return needed <= units.ToPixels(r.x, r.y, r.width, r.height).height();
+  };
+  const auto& labels = Labels();
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    if (!heightFits(m_labels[i]->sizeHint().height(), labels[i].rect)) return false;
+  for (int i = 0; i < kSliderCount; ++i)
+    if (!heightFits(m_sliders[i]->minimumSizeHint().height(), SliderRect(i))) return false;
+  return heightFits(m_cbFaceType->sizeHint().height(), kFaceTypeList) &&
+         heightFits(m_btnRandom->sizeHint().height(), kRandomFaceButton) &&
+         heightFits(m_chkAnimate->sizeHint().height(), kAnimateCheckBox);
+}
+
+}  // namespace pelmoro

@@ -1,0 +1,128 @@
+#pragma once
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <map>
+
+#include "app/dialog_units.h"
+#include "model/random.h"
+#include "output/image.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSlider;
+
+namespace pelmoro {
+
+class CFacePreview;
+class UserPrompts;
+struct DluRect;
+
+// The main window: a menu, the 224 x 192 preview and the control panel of 22 sliders,
+// three lists, "Random face" and "Animate". The preview owns the face; every control
+// writes its field of that record in place and asks the preview to repaint.
+class CFaceDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Menu commands.
+  static constexpr int ID_FILE_NEW = 40012;
+  static constexpr int ID_FILE_OPEN = 40001;
+  static constexpr int ID_FILE_SAVE = 40002;
+  static constexpr int ID_APP_EXIT = 40003;
+  static constexpr int ID_APP_ABOUT = 40004;
+  static constexpr int ID_ENABLE_SELECTION = 40017;
+  // Controls.
+  static constexpr int IDC_PREVIEW = 1023;
+  static constexpr int IDC_FIRST_SLIDER = 1024;
+  static constexpr int IDC_FACE_TYPE = 1046;
+  static constexpr int IDC_GLASSES = 1047;
+  static constexpr int IDC_MUSTACHE = 1048;
+  static constexpr int IDC_RANDOM_FACE = 1049;
+  static constexpr int IDC_SEPARATOR = 1050;
+  static constexpr int IDC_ANIMATE = 1051;
+  static constexpr int kSliderCount = 22;
+
+  // `seed` starts the program's one random generator (the time in seconds at start-up).
+  explicit CFaceDlg(std::uint32_t seed, QWidget* parent = nullptr);
+  ~CFaceDlg() override;
+
+  // Where file dialogs and error messages go; the Qt dialogs unless replaced.
+  void SetUserPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
+
+  // Control panel.
+  void OnHScroll(QSlider* control);
+  void OnFaceTypeChanged();
+  void OnGlassesChanged();
+  void OnMustacheChanged();
+  void OnRandomFace();
+  void UpdateControlsFromFace();
+  void OnAnimate();
+
+  // Menu commands.
+  void OnNew();
+  void OnOpen();
+  void OnSave();
+  void OnExit();
+  void OnAbout();
+  void OnEnableSelection();
+  void OnUpdateEnableSelection();
+  void ExportPicture(ImageFormat format, bool selectionOnly);
+
+  CFacePreview& Preview() { return *m_preview; }
+  QSlider* Slider(int index) const { return m_sliders[index]; }
+  QComboBox* FaceTypeList() const { return m_cbFaceType; }
+  QComboBox* GlassesList() const { return m_cbGlasses; }
+  QComboBox* MustacheList() const { return m_cbMustache; }
+  QPushButton* RandomFaceButton() const { return m_btnRandom; }
+  QCheckBox* AnimateCheckBox() const { return m_chkAnimate; }
+  QMenuBar* MenuBar() const { return m_menuBar; }
+  QAction* Action(int commandId) const;
+  bool IsSelectionEnabled() const { return m_bSelectionEnabled; }
+  const DialogUnits& Units() const { return m_units; }
+
+ public slots:
+  // Enter never closes the window.
+  void accept() override {}
+  // Escape and the close box end the program.
+  void reject() override;
+
+ private:
+  void CreateControls();
+  void CreateMenu();
+  QAction* AddCommand(QMenu* menu, const char* text, int commandId);
+  void ConnectControls();
+  void PlaceControls();
+  bool LayoutFitsHorizontally(const DialogUnits& units) const;
+  bool LayoutFitsVertically(const DialogUnits& units) const;
+  DialogUnits FittingUnits() const;
+  void Place(QWidget* widget, const DluRect& rect);
+  void FillLists();
+  void SetSelectionEnabled(bool enabled);
+
+  // In the order of the dialog's template.
+  QComboBox* m_cbMustache = nullptr;
+  QComboBox* m_cbGlasses = nullptr;
+  QComboBox* m_cbFaceType = nullptr;
+  CFacePreview* m_preview = nullptr;
+  int m_bAnimate = 0;
+  QPushButton* m_btnRandom = nullptr;
+  bool m_bSelectionEnabled = false;
+  std::array<QSlider*, kSliderCount> m_sliders{};
+
+  CRandom m_random;
+  UserPrompts* m_prompts;
+  DialogUnits m_units{1, 1};
+  QWidget* m_panel = nullptr;
+  QMenuBar* m_menuBar = nullptr;
+  QCheckBox* m_chkAnimate = nullptr;
+  std::array<QWidget*, 25> m_labels{};
+  QWidget* m_separator = nullptr;
+  std::map<int, QAction*> m_actions;
+};
+
+}  // namespace pelmoro

@@ -1,0 +1,99 @@
+// The menu commands: New, Open, Save, Exit, About, Enable selection and the picture export.
+// A file that cannot be read or written is reported and changes nothing; a document that
+// holds wrong values shows the loading error in the preview.
+#include <QAction>
+#include <QFile>
+
+#include "app/about_dlg.h"
+#include "app/face_dlg.h"
+#include "app/user_prompts.h"
+#include "model/document.h"
+#include "output/ui/export_command.h"
+#include "render/ui/face_preview.h"
+
+namespace pelmoro {
+
+namespace {
+
+FileDialogRequest DocumentDialogRequest(const QString& caption) {
+  return {caption, QStringLiteral("Pelmoro file (*.plm)"), QStringLiteral("plm"), StartFolder()};
+}
+
+// The path as the file system spells it.
+std::string ChosenPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+void CFaceDlg::OnNew() {
+  m_preview->SetLoadError(false);
+  OnRandomFace();
+  m_preview->Fill().ApplyStartupFill();
+  m_preview->update();
+  OnUpdateEnableSelection();
+}
+
+void CFaceDlg::OnOpen() {
+  const QString path = m_prompts->OpenFileName(this, DocumentDialogRequest(QStringLiteral("Open")));
+  if (path.isEmpty()) return;
+  LoadReport report;
+  const Status opened = LoadDocument(ChosenPath(path), m_preview->Face(), m_preview->Fill(), report);
+  if (!opened) {
+    m_prompts->ShowError(this, QString::fromStdString(opened.message()));
+    return;
+  }
+  if (report.LoadError()) {
+    m_preview->SetLoadError(true, QString::fromStdString(report.Describe()));
+    SetSelectionEnabled(false);
+  } else {
+    m_preview->SetLoadError(false);
+    UpdateControlsFromFace();
+  }
+  m_preview->update();
+  OnUpdateEnableSelection();
+}
+
+void CFaceDlg::OnSave() {
+  const QString path = m_prompts->SaveFileName(this, DocumentDialogRequest(QStringLiteral("Save As")));
+  if (path.isEmpty()) return;
+  const Status saved = SaveDocument(ChosenPath(path), m_preview->Face(), m_preview->Fill());
+  if (!saved) {
+    m_prompts->ShowError(this, QString::fromStdString(saved.message()));
+    return;
+  }
+  // A face that failed to load is shown again once it has been saved.
+  m_preview->SetLoadError(false);
+  OnUpdateEnableSelection();
+}
+
+void CFaceDlg::OnExit() { done(QDialog::Accepted); }
+
+void CFaceDlg::OnAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CFaceDlg::OnEnableSelection() { SetSelectionEnabled(!m_bSelectionEnabled); }
+
+void CFaceDlg::SetSelectionEnabled(bool enabled) {
+  m_bSelectionEnabled = enabled;
+  if (enabled) {
+    m_preview->EnableSelection();
+  } else {
+    m_preview->DisableSelection();
+  }
+  OnUpdateEnableSelection();
+}
+
+// "Enable selection" can be used while the picture shows a face, and is checked while the
+// selection is on.
+void CFaceDlg::OnUpdateEnableSelection() {
+  QAction* selection = Action(ID_ENABLE_SELECTION);
+  selection->setEnabled(!m_preview->LoadError());
+  selection->setChecked(m_bSelectionEnabled);
+}
+
+void CFaceDlg::ExportPicture(ImageFormat format, bool selectionOnly) {
+  ExportPreviewPicture(this, *m_preview, format, selectionOnly, *m_prompts);
+}
+
+}  // namespace pelmoro

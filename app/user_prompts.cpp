@@ -1,0 +1,52 @@
+#include "app/user_prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace pelmoro {
+
+namespace {
+
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.caption, request.directory, request.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  // Saving over an existing file asks first (QFileDialog's default for save dialogs).
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString QtUserPrompts::OpenFileName(QWidget* parent, const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+QString QtUserPrompts::SaveFileName(QWidget* parent, const FileDialogRequest& request) {
+  return RunFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+void QtUserPrompts::ShowError(QWidget* parent, const QString& message) {
+  QMessageBox::warning(parent, QStringLiteral("Pelmoro"), message);
+}
+
+UserPrompts& DefaultUserPrompts() {
+  static QtUserPrompts prompts;
+  return prompts;
+}
+
+QString StartFolder() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QFileInfo programInfo(programFolder);
+  if (!programFolder.isEmpty() && programInfo.isDir() && programInfo.isWritable()) return programFolder;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+}  // namespace pelmoro

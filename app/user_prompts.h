@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace pelmoro {
+
+// What a file dialog is asked for: its title, one name filter ("Pelmoro file (*.plm)"),
+// the suffix a typed name without one gets, and the folder it starts in.
+struct FileDialogRequest {
+  QString caption;
+  QString filter;
+  QString defaultSuffix;
+  QString directory;
+};
+
+// The modal questions and messages the commands show. The program uses the Qt dialogs;
+// tests put in their own answers so that no dialog blocks them.
+class UserPrompts {
+ public:
+  virtual ~UserPrompts() = default;
+  // The chosen file, or an empty string when the user cancelled.
+  virtual QString OpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  // The chosen file (with the default suffix added to a name typed without one, and the
+  // user's consent to overwrite an existing file), or an empty string when cancelled.
+  virtual QString SaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual void ShowError(QWidget* parent, const QString& message) = 0;
+};
+
+// QFileDialog and QMessageBox.
+class QtUserPrompts : public UserPrompts {
+ public:
+  QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+  QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  void ShowError(QWidget* parent, const QString& message) override;
+};
+
+// The prompts the program shows by default.
+UserPrompts& DefaultUserPrompts();
+
+// The folder file dialogs start in: the program's own folder when the user may write
+// there, otherwise the user's documents folder (or home folder when there is none).
+QString StartFolder();
+
+}  // namespace pelmoro

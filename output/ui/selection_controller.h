@@ -1,0 +1,83 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <list>
+#include <memory>
+
+#include "fill/fill_settings.h"
+#include "output/image.h"
+#include "output/ui/selection_size_tip.h"
+#include "output/ui/selection_tracker.h"
+
+class QWidget;
+
+namespace pelmoro {
+
+class CBlock;
+
+// What the selection's mouse handling needs of the preview window: the window itself, its
+// blocks and the slot of its tracker, whether the loading error is shown, its fill, and
+// the export of the selected part.
+class SelectionHost {
+ public:
+  virtual ~SelectionHost() = default;
+  virtual QWidget* HostWidget() = 0;
+  virtual std::list<std::unique_ptr<CBlock>>& Blocks() = 0;
+  virtual std::unique_ptr<CSelectionTracker>& TrackerSlot() = 0;
+  virtual bool HasLoadError() const = 0;
+  virtual FillSettings& FillToEdit() = 0;
+  // Asks for a file and writes the part of the picture inside the selection frame.
+  virtual void ExportSelection(ImageFormat format) = 0;
+};
+
+// The preview's mouse handling for the selection: picking and dragging the frame with
+// the left button, the cursor over the frame, the size tooltip during a drag, and the
+// context menu. The preview calls it from its event handlers; calls that return false
+// leave the event to the preview's default handling.
+class SelectionController : private SelectionOwner {
+ public:
+  explicit SelectionController(SelectionHost& host);
+  ~SelectionController() override;
+
+  // Left button pressed: starts moving or resizing the block whose frame is under the
+  // point. False when no block was hit (or there is none).
+  bool OnLeftButtonDown(Point point);
+  // The mouse moved: drags while a drag runs (the left button still down), otherwise
+  // shows the frame's cursor and lets the size tooltip follow.
+  void OnMouseMove(Point point, bool leftButtonDown);
+  // Left button released: ends a drag and keeps the frame's new rectangle in its block.
+  void OnLeftButtonUp(Point point);
+  // Right button pressed: the context menu and its command. False while the loading error
+  // is shown (no menu, and the event goes no further).
+  bool OnRightButtonDown(Point point, const QPoint& globalPoint);
+  // Carries out a context menu command: the fill type dialog or a selection export.
+  void RunMenuCommand(int commandId);
+
+  bool IsTracking() const;
+  const CSizeInfo* SizeInfo() const { return m_pSizeInfo.get(); }
+  const SelectionSizeTip& SizeTip() const { return m_sizeTip; }
+
+ private:
+  // SelectionOwner: what the tracker reports during a drag.
+  Point CursorPos() const override { return m_ptCursor; }
+  void OnShowSelSize(std::unique_ptr<CSizeInfo> info) override;
+  void OnHideSelSize() override;
+
+  // The cursor of the frame part under the point; the window's own cursor elsewhere.
+  void UpdateCursor(Point point);
+  void NewTrackerAround(const CBlock& block);
+  bool PickBlock(Point point);
+  void RelayToSizeTip(Point point, bool buttonEvent);
+  void Repaint();
+
+  SelectionHost& m_host;
+  CBlock* m_pTarget = nullptr;
+  Point m_ptCursor;
+  std::unique_ptr<CSizeInfo> m_pSizeInfo;
+  SelectionSizeTip m_sizeTip;
+};
+
+// "width,height" of the rectangle, both as absolute values.
+QString SelectionSizeText(const Rect& rect);
+
+}  // namespace pelmoro

@@ -1,0 +1,92 @@
+#pragma once
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <list>
+#include <memory>
+
+#include "render/face_picture.h"
+
+class QImage;
+
+namespace pelmoro {
+
+class CBlock;
+class CMemoryDC;
+class CRandom;
+class CSelectionTracker;
+
+// The window the face is drawn in, exactly 224 x 192 pixels. It owns the one face record,
+// the background fill, the animation poses and the selection. Every repaint composes the
+// whole picture off screen and copies it to the window in one step, so nothing flickers.
+class CFacePreview : public QWidget, private SelectionLayer {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = FacePicture::kWidth;
+  static constexpr int kHeight = FacePicture::kHeight;
+  static constexpr const char* kLoadErrorText = "Loading error !";
+
+  // The animation draws its random numbers from `random`, the program's one generator.
+  explicit CFacePreview(CRandom& random, QWidget* parent = nullptr);
+  ~CFacePreview() override;
+
+  CFace& Face() { return m_picture.m_face; }
+  const CFace& Face() const { return m_picture.m_face; }
+  FillSettings& Fill() { return m_picture.m_fill; }
+  const FillSettings& Fill() const { return m_picture.m_fill; }
+  const FacePicture& Picture() const { return m_picture; }
+
+  // While set, the window shows "Loading error !" on white instead of the face.
+  // `reason` (shown as the window's tooltip) says what was wrong with the file.
+  bool LoadError() const { return m_bLoadError; }
+  void SetLoadError(bool failed, const QString& reason = QString());
+
+  // Composes the picture the window shows, without the selection layer, into a surface of
+  // kWidth x kHeight pixels: what an export writes.
+  void RenderPicture(CMemoryDC& dc);
+
+  // Selection: one rectangle block with its tracker frame, drawn over the face while shown.
+  void EnableSelection();
+  void DisableSelection();
+  void ClearSelection();
+  bool HasSelection() const { return m_pTracker != nullptr; }
+  void HideSelection();
+  void ShowSelection();
+  void RememberSelection();
+  void RestoreSelection();
+  bool IsSelectionShown() const { return !m_bNoSelection; }
+  CSelectionTracker* Tracker() const { return m_pTracker.get(); }
+  const Rect& SavedSelection() const { return m_rcSavedSelection; }
+
+  // Animation: a random pose change at random intervals until stopped; stopping puts the
+  // face back into its rest poses.
+  void StartAnimation();
+  void StopAnimation();
+  bool IsAnimating() const { return m_animationTimer.isActive(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // SelectionLayer: the blocks in list order, then the tracker's frame.
+  void Draw(Surface& surface) const override;
+  void Compose(CMemoryDC& dc, bool withSelection);
+  void ComposeLoadError(CMemoryDC& dc) const;
+  void OnAnimationTimer();
+
+  CRandom& m_random;
+  FacePicture m_picture;
+  bool m_bLoadError = false;
+  std::list<std::unique_ptr<CBlock>> m_shapes;
+  std::unique_ptr<CSelectionTracker> m_pTracker;
+  bool m_bNoSelection = true;
+  Rect m_rcSavedSelection;
+  QTimer m_animationTimer;
+};
+
+// Wraps the surface's pixels in a QImage without copying them; the image is valid while
+// the surface lives.
+QImage WrapSurface(CMemoryDC& dc);
+
+}  // namespace pelmoro

@@ -1,0 +1,112 @@
+// The picture export writes the pipeline's pixels, never the selection frame, leaves the
+// selection as it was, and reports a failure without touching the old file.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include "app/face_dlg.h"
+#include "gui_test_support.h"
+#include "model/safe_file.h"
+#include "output/ui/export_command.h"
+#include "output/ui/selection_tracker.h"
+#include "render/ui/face_preview.h"
+
+namespace pelmoro {
+namespace {
+
+class Export : public ::testing::Test {
+ protected:
+  CFaceDlg& dialog() { return *shown.dialog; }
+  CFacePreview& preview() { return shown.dialog->Preview(); }
+  QString File(const QString& name) const { return folder.filePath(name); }
+
+  QImage ExportAs(ImageFormat format, const QString& name, bool selectionOnly = false) {
+    shown.prompts.answer = File(name);
+    dialog().ExportPicture(format, selectionOnly);
+    return QImage(File(name)).convertToFormat(QImage::Format_RGB32);
+  }
+
+  QTemporaryDir folder;
+  ShownDialog shown;
+};
+
+TEST_F(Export, LosslessFormatsHoldExactlyThePipelinePixels) {
+  const QImage expected = PipelinePicture(preview().Picture());
+  EXPECT_EQ(ExportAs(ImageFormat::Png, "face.png"), expected);
+  EXPECT_EQ(ExportAs(ImageFormat::Bmp, "face.bmp"), expected);
+  EXPECT_EQ(ExportAs(ImageFormat::Tiff, "face.tiff"), expected);
+  EXPECT_TRUE(shown.prompts.errors.empty());
+}
+
+TEST_F(Export, EveryMenuEntryWritesItsFormat) {
+  const char* names[] = {"a.bmp", "a.gif", "a.jpg", "a.png", "a.tiff"};
+  const char* readerFormats[] = {"bmp", "gif", "jpeg", "png", "tiff"};
+  const auto& formats = ExportFormats();
+  for (std::size_t i = 0; i < formats.size(); ++i) {
+    shown.prompts.answer = File(names[i]);
+    dialog().Action(formats[i].commandId)->trigger();
+    QImageReader reader(File(names[i]));
+    EXPECT_EQ(reader.format(), readerFormats[i]) << names[i];
+    EXPECT_EQ(reader.size(), QSize(224, 192)) << names[i];
+    const FileDialogRequest& request = shown.prompts.requests.back();
+    EXPECT_EQ(request.defaultSuffix, QString::fromLatin1(DefaultExtension(formats[i].format) + 1));
+    EXPECT_FALSE(request.directory.isEmpty());
+  }
+  EXPECT_EQ(shown.prompts.requests[2].filter, "JPEG (*.jpg *.jpeg)");
+  EXPECT_EQ(shown.prompts.requests[3].filter, "PNG (*.png)");
+}
+
+TEST_F(Export, SelectionFrameIsLeftOutAndStaysShown) {
+  dialog().Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
+  preview().Tracker()->m_rect = Rect{30, 40, 150, 120};
+  const QImage withFrame = Shown(&preview());
+  const QImage expected = PipelinePicture(preview().Picture());
+  ASSERT_NE(withFrame, expected) << "the frame should show in the window";
+
+  EXPECT_EQ(ExportAs(ImageFormat::Png, "whole.png"), expected);
+  EXPECT_TRUE(preview().IsSelectionShown());
+  EXPECT_EQ(preview().Tracker()->m_rect, (Rect{30, 40, 150, 120}));
+  EXPECT_EQ(Shown(&preview()), withFrame);
+
+  const QImage part = ExportAs(ImageFormat::Png, "part.png", true);
+  EXPECT_EQ(part, expected.copy(31, 41, 118, 78)) << "the inside of the frame, without the frame line";
+  EXPECT_EQ(preview().Tracker()->m_rect, (Rect{30, 40, 150, 120}));
+  EXPECT_EQ(Shown(&preview()), withFrame);
+}
+
+TEST_F(Export, LoadingErrorIsExportedAsShown) {
+  const std::vector<std::uint8_t> empty;
+  WriteBytes(File("empty.plm"), empty);
+  shown.prompts.answer = File("empty.plm");
+  dialog().OnOpen();
+  ASSERT_TRUE(preview().LoadError());
+  EXPECT_EQ(ExportAs(ImageFormat::Png, "error.png"), Shown(&preview()));
+}
+
+TEST_F(Export, CancelledExportWritesNothing) {
+  shown.prompts.answer = QString();
+  dialog().ExportPicture(ImageFormat::Png, false);
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+  EXPECT_TRUE(shown.prompts.errors.empty());
+}
+
+TEST_F(Export, FailingExportShowsFileAndReasonAndKeepsTheOldFile) {
+  const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+  WriteBytes(File("old.png"), old);
+  SimulateDiskFullForTesting(true);
+  ExportAs(ImageFormat::Png, "old.png");
+  SimulateDiskFullForTesting(false);
+  ASSERT_EQ(shown.prompts.errors.size(), 1u);
+  EXPECT_TRUE(shown.prompts.errors[0].contains(File("old.png"))) << shown.prompts.errors[0].toStdString();
+  EXPECT_TRUE(shown.prompts.errors[0].contains("space")) << shown.prompts.errors[0].toStdString();
+  EXPECT_EQ(ReadBytes(File("old.png")), old);
+
+  ExportAs(ImageFormat::Png, "no-such-folder/face.png");
+  ASSERT_EQ(shown.prompts.errors.size(), 2u);
+  EXPECT_TRUE(shown.prompts.errors[1].contains("no-such-folder/face.png"));
+}
+
+}  // namespace
+}  // namespace pelmoro
