@@ -1,0 +1,46 @@
+#include "fill/ui/fill_preview.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "fill/fill_settings.h"
+#include "fill/gradient.h"
+#include "render/memory_dc.h"
+
+namespace pelmoro {
+
+CFillPreview::CFillPreview(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+}
+
+void CFillPreview::SetModeFromFlags(std::int32_t vertical, std::int32_t horizontal, std::int32_t forward,
+                                    std::int32_t backward) {
+  FillSettings flags;
+  flags.m_bVertical = vertical;
+  flags.m_bHorizontal = horizontal;
+  flags.m_bForwardDiagonal = forward;
+  flags.m_bBackwardDiagonal = backward;
+  m_nGradientMode = flags.GetGradientMode();
+}
+
+void CFillPreview::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  // Fill types other than solid and gradient paint nothing inside the border.
+  if (m_nFillType != FillSolid && m_nFillType != FillGradient) return;
+
+  const QRect area = contentsRect();
+  CMemoryDC dc(area.width(), area.height());
+  if (!dc.IsValid()) return;
+  if (m_nFillType == FillSolid) {
+    dc.FillSolidRect(0, 0, dc.Width(), dc.Height(), m_crBackground);
+  } else {
+    PaintGradient(dc, 0, 0, dc.Width(), dc.Height(), m_crGradientFrom, m_crGradientTo, m_nGradientMode);
+  }
+  const QImage image(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
+                     QImage::Format_RGB32);
+  QPainter painter(this);
+  painter.drawImage(area.topLeft(), image);
+}
+
+}  // namespace pelmoro

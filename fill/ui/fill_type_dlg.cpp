@@ -1,0 +1,221 @@
+#include "fill/ui/fill_type_dlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/dialog_units.h"
+#include "controls/swatch_button.h"
+#include "fill/ui/fill_preview.h"
+
+namespace pelmoro {
+
+namespace {
+
+// A black frame one unit wide or high; four upright ones and four ticks make the bracket
+// that joins the direction boxes.
+class BlackFrame : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
+// A green round check mark for the OK button.
+QIcon CheckMarkIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0, 100, 0), 1));
+  painter.setBrush(QColor(0, 170, 0));
+  painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+  QPainterPath tick;
+  tick.moveTo(4.0, 8.5);
+  tick.lineTo(7.0, 11.5);
+  tick.lineTo(12.0, 4.5);
+  painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(tick);
+  return QIcon(pixmap);
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const DialogUnits& units, int x, int y, int width, int height) {
+  widget->setGeometry(units.ToPixels(x, y, width, height));
+  return widget;
+}
+
+}  // namespace
+
+CFillTypeDlg::CFillTypeDlg(const FillSettings& fill, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_bVertical(fill.m_bVertical),
+      m_bHorizontal(fill.m_bHorizontal),
+      m_bForwardDiagonal(fill.m_bForwardDiagonal),
+      m_bBackwardDiagonal(fill.m_bBackwardDiagonal),
+      m_crBackground(fill.m_crBackground),
+      m_crGradientFrom(fill.m_crGradientFrom),
+      m_crGradientTo(fill.m_crGradientTo),
+      m_nFillType(fill.m_nFillType) {
+  setWindowTitle(QString());
+  const DialogUnits units = DialogUnits::ForFont(font());
+  setFixedSize(units.ToPixels(0, 0, 186, 118).size());
+  CreateControls(units);
+  InitDialog();
+}
+
+FillSettings CFillTypeDlg::Result() const {
+  FillSettings fill;
+  fill.m_nFillType = m_nFillType;
+  fill.m_crBackground = m_crBackground;
+  fill.m_crGradientFrom = m_crGradientFrom;
+  fill.m_crGradientTo = m_crGradientTo;
+  fill.m_bVertical = m_bVertical;
+  fill.m_bHorizontal = m_bHorizontal;
+  fill.m_bForwardDiagonal = m_bForwardDiagonal;
+  fill.m_bBackwardDiagonal = m_bBackwardDiagonal;
+  return fill;
+}
+
+// Controls in tab order, placed in dialog units of the dialog's font.
+void CFillTypeDlg::CreateControls(const DialogUnits& units) {
+  Place(new QGroupBox(tr("Fill type"), this), units, 7, 7, 93, 104);
+  m_radioSolid = Place(new QRadioButton(tr("Solid"), this), units, 12, 22, 50, 8);
+  m_radioGradient = Place(new QRadioButton(tr("Gradient"), this), units, 12, 37, 50, 8);
+  m_checkDirection[0] = Place(new QCheckBox(tr("vertical"), this), units, 24, 53, 36, 8);
+  m_checkDirection[1] = Place(new QCheckBox(tr("horizontal"), this), units, 24, 64, 47, 8);
+  m_checkDirection[2] = Place(new QCheckBox(tr("forward diagonal"), this), units, 24, 75, 66, 8);
+  m_checkDirection[3] = Place(new QCheckBox(tr("backward diagonal"), this), units, 24, 86, 73, 8);
+  CreateBracket(units);
+  Place(new QLabel(tr("Preview"), this), units, 104, 7, 35, 8);
+  m_preview = Place(new CFillPreview(this), units, 104, 15, 75, 61);
+  m_btnFirstColor = Place(new CSwatchButton(this), units, 103, 78, 36, 14);
+  m_btnSecondColor = Place(new CSwatchButton(this), units, 143, 78, 36, 14);
+  m_btnOK = Place(new QPushButton(tr("OK"), this), units, 103, 96, 76, 14);
+  m_btnOK->setIcon(CheckMarkIcon());
+  m_btnOK->setIconSize(QSize(16, 16));
+  m_btnOK->setDefault(false);
+
+  connect(m_radioSolid, &QRadioButton::clicked, this, &CFillTypeDlg::OnSolid);
+  connect(m_radioGradient, &QRadioButton::clicked, this, &CFillTypeDlg::OnGradient);
+  for (int index = 0; index < 4; ++index) {
+    connect(m_checkDirection[index], &QCheckBox::clicked, this, [this, index] { OnDirection(index); });
+  }
+  connect(m_btnFirstColor, &CSwatchButton::colorChosen, this, &CFillTypeDlg::OnFirstColor);
+  connect(m_btnSecondColor, &CSwatchButton::colorChosen, this, &CFillTypeDlg::OnSecondColor);
+  connect(m_btnOK, &QPushButton::clicked, this, &CFillTypeDlg::OnOK);
+}
+
+// An upright line from under "Gradient" down to the last direction box, with a tick
+// toward each box.
+void CFillTypeDlg::CreateBracket(const DialogUnits& units) {
+  static constexpr int kUprights[4][2] = {{47, 58}, {57, 69}, {68, 79}, {79, 90}};
+  for (const auto& upright : kUprights) {
+    Place(new BlackFrame(this), units, 15, upright[0], 1, upright[1] - upright[0]);
+  }
+  static constexpr int kTicks[4][2] = {{56, 15}, {67, 16}, {78, 16}, {89, 16}};
+  for (const auto& tick : kTicks) Place(new BlackFrame(this), units, tick[1], tick[0], 21 - tick[1], 1);
+}
+
+void CFillTypeDlg::InitDialog() {
+  PutDirectionsIntoBoxes();
+  const bool solid = m_nFillType == FillSolid;
+  m_radioSolid->setChecked(solid);
+  m_radioGradient->setChecked(!solid);
+
+  m_preview->m_nFillType = m_nFillType;
+  m_preview->m_crBackground = m_crBackground;
+  m_preview->m_crGradientFrom = m_crGradientFrom;
+  m_preview->m_crGradientTo = m_crGradientTo;
+  m_preview->SetModeFromFlags(m_bVertical, m_bHorizontal, m_bForwardDiagonal, m_bBackwardDiagonal);
+
+  m_btnFirstColor->SetColor(solid ? m_crBackground : m_crGradientFrom);
+  m_btnSecondColor->SetColor(m_crGradientTo);
+  EnableDirections(!solid);
+  m_btnFirstColor->setEnabled(true);
+  m_btnSecondColor->setEnabled(!solid);
+  m_preview->update();
+}
+
+void CFillTypeDlg::OnSolid() {
+  m_radioSolid->setChecked(true);
+  m_radioGradient->setChecked(false);
+  m_btnFirstColor->setEnabled(true);
+  m_btnSecondColor->setEnabled(false);
+  EnableDirections(false);
+  m_preview->m_nFillType = FillSolid;
+  m_nFillType = FillSolid;
+  m_preview->m_crBackground = m_btnFirstColor->GetColor();
+  m_preview->update();
+}
+
+void CFillTypeDlg::OnGradient() {
+  m_radioSolid->setChecked(false);
+  m_radioGradient->setChecked(true);
+  m_btnFirstColor->setEnabled(true);
+  m_btnSecondColor->setEnabled(true);
+  EnableDirections(true);
+  m_preview->m_nFillType = FillGradient;
+  m_nFillType = FillGradient;
+  m_preview->m_crGradientFrom = m_btnFirstColor->GetColor();
+  m_preview->m_crGradientTo = m_btnSecondColor->GetColor();
+  m_preview->update();
+}
+
+void CFillTypeDlg::OnFirstColor(Color color) {
+  m_preview->m_crGradientFrom = color;
+  if (m_nFillType == FillSolid) m_preview->m_crBackground = color;
+  m_preview->update();
+}
+
+void CFillTypeDlg::OnSecondColor(Color color) {
+  m_preview->m_crGradientTo = color;
+  m_preview->update();
+}
+
+// The clicked box becomes the one direction, also when the click had just cleared it.
+void CFillTypeDlg::OnDirection(int index) {
+  const auto members = DirectionMembers();
+  for (int i = 0; i < 4; ++i) *members[i] = i == index ? 1 : 0;
+  PutDirectionsIntoBoxes();
+  m_preview->SetModeFromFlags(m_bVertical, m_bHorizontal, m_bForwardDiagonal, m_bBackwardDiagonal);
+  m_preview->update();
+}
+
+void CFillTypeDlg::OnOK() {
+  m_crGradientFrom = m_btnFirstColor->GetColor();
+  m_crGradientTo = m_btnSecondColor->GetColor();
+  m_crBackground = m_btnFirstColor->GetColor();
+  m_bVertical = m_preview->m_nGradientMode == GradientVertical;
+  m_bHorizontal = m_preview->m_nGradientMode == GradientHorizontal;
+  m_bForwardDiagonal = m_preview->m_nGradientMode == GradientForwardDiagonal;
+  m_bBackwardDiagonal = m_preview->m_nGradientMode == GradientBackwardDiagonal;
+  done(kOkCode);
+}
+
+void CFillTypeDlg::EnableDirections(bool enable) {
+  for (QCheckBox* box : m_checkDirection) box->setEnabled(enable);
+}
+
+void CFillTypeDlg::PutDirectionsIntoBoxes() {
+  const auto members = DirectionMembers();
+  for (int i = 0; i < 4; ++i) m_checkDirection[i]->setChecked(*members[i] != 0);
+}
+
+std::array<std::int32_t*, 4> CFillTypeDlg::DirectionMembers() {
+  return {&m_bVertical, &m_bHorizontal, &m_bForwardDiagonal, &m_bBackwardDiagonal};
+}
+
+}  // namespace pelmoro
