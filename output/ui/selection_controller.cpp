@@ -77,7 +77,8 @@ bool SelectionController::PickBlock(Point point) {
 
 void SelectionController::NewTrackerAround(const CBlock& block) {
   auto& tracker = m_host.TrackerSlot();
-  tracker = std::make_unique<CSelectionTracker>(block.m_rcBlock, kTrackerStyle, this);
+  SelectionOwner* owner = this;
+  tracker = std::make_unique<CSelectionTracker>(block.m_rcBlock, kTrackerStyle, owner);
   tracker->m_rcBounds = kSelectionBounds;
 }
 

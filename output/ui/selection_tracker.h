@@ -1,31 +1,41 @@
 #pragma once
-#include "render/geometry.h"
-#include "render/surface.h"
+#include <memory>
+
+#include "output/ui/rect_tracker.h"
 
 namespace pelmoro {
 
-// The frame around the selection: a dotted line with resize handles inside the rectangle.
-// It is kept inside its bounds, the picture less a one-pixel margin.
-class CSelectionTracker {
+// The selection's size as a drag reports it: the frame's rectangle and the cursor, both in
+// the preview's coordinates.
+struct CSizeInfo {
+  Rect rect;
+  Point cursor;
+};
+
+// The window the selection frame belongs to: it knows where the cursor is and shows or
+// hides the size tooltip while the frame is dragged.
+class SelectionOwner {
  public:
-  static constexpr int kStyleDottedLine = 2;
-  static constexpr int kStyleResizeInside = 8;
-  static constexpr int kHandleSize = 6;
+  virtual ~SelectionOwner() = default;
+  virtual Point CursorPos() const = 0;
+  virtual void OnShowSelSize(std::unique_ptr<CSizeInfo> info) = 0;
+  virtual void OnHideSelSize() = 0;
+};
 
-  CSelectionTracker(const Rect& rect, int style) : m_rect(rect), m_nStyle(style) {}
+// The frame around the selection: a dotted line with resize handles inside the rectangle,
+// at least 50 x 50 pixels when resized, and kept inside its bounds (the picture less a
+// one-pixel margin) while dragged.
+class CSelectionTracker : public CRectTracker {
+ public:
+  CSelectionTracker(const Rect& rect, int style, SelectionOwner* owner = nullptr);
 
-  // Draws the frame and the eight handles onto the surface.
-  void Draw(Surface& surface) const;
+  // Clamps the rectangle into the bounds edge by edge (left, top, right, bottom), stores
+  // it, and tells the owner the new size, or to hide it while the top-left handle is
+  // under the cursor.
+  void AdjustRect(int handle, Rect& rect) override;
 
-  Rect m_rect;
-  int m_nStyle;
   Rect m_rcBounds{1, 1, 223, 191};
-  int m_sizeMinWidth = 50;
-  int m_sizeMinHeight = 50;
-
- private:
-  void DrawDottedFrame(Surface& surface, const Rect& r) const;
-  void DrawHandles(Surface& surface, const Rect& r) const;
+  SelectionOwner* m_pOwner;
 };
 
 }  // namespace pelmoro
