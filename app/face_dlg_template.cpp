@@ -9,7 +9,8 @@ constexpr int kSliderHeight = 11;
 constexpr int kLeftColumnX = 49;
 constexpr int kRightColumnX = 290;
 constexpr int kColumnLength = 11;
-constexpr std::array<int, kColumnLength> kRightColumnY{7, 18, 29, 40, 51, 61, 73, 84, 95, 106, 117};
+// The sixth slider sits at 62 like its label, so it does not overlap the one above it.
+constexpr std::array<int, kColumnLength> kRightColumnY{7, 18, 29, 40, 51, 62, 73, 84, 95, 106, 117};
 
 constexpr std::array<LabelTemplate, 25> kLabels{{
     {"face size", {7, 8, 40, 8}, true},
