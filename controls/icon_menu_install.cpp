@@ -1,0 +1,20 @@
+#include "controls/icon_menu_install.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "controls/icon_menu.h"
+
+namespace pelmoro {
+
+bool InstallIconMenus(QWidget* owner, QMenuBar* bar, CIconMenuManager& manager) {
+  if (!manager.LoadToolbar(kMenuToolbarId)) {
+    QMessageBox::warning(owner, QApplication::applicationName(),
+                         QString::fromLatin1(CIconMenuManager::kLoadFailedMessage));
+    return false;
+  }
+  manager.Install(bar);
+  return true;
+}
+
+}  // namespace pelmoro
