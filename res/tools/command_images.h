@@ -1,0 +1,13 @@
+#pragma once
+#include <QImage>
+
+namespace pelmoro::resources {
+
+// The menu images of the main window's commands, 16 x 16 each, side by side in the
+// toolbar's order: New, Open, Save, BMP, GIF, JPG, PNG, TIFF, About.
+QImage DrawCommandStrip();
+
+// The green check mark of the OK buttons, 16 x 16.
+QImage DrawCheckMark();
+
+}  // namespace pelmoro::resources
