@@ -56,6 +56,14 @@ Widget* Place(Widget* widget, const DialogUnits& units, int x, int y, int width,
   return widget;
 }
 
+// Widens a control whose text would not fit the width its layout gives it: the toolkit's
+// check marks and radio dots take more room than the layout allows for.
+template <typename Widget>
+Widget* WidenToText(Widget* widget) {
+  if (widget->sizeHint().width() > widget->width()) widget->resize(widget->sizeHint().width(), widget->height());
+  return widget;
+}
+
 }  // namespace
 
 CFillTypeDlg::CFillTypeDlg(const FillSettings& fill, QWidget* parent)
@@ -92,12 +100,12 @@ FillSettings CFillTypeDlg::Result() const {
 // Controls in tab order, placed in dialog units of the dialog's font.
 void CFillTypeDlg::CreateControls(const DialogUnits& units) {
   Place(new QGroupBox(tr("Fill type"), this), units, 7, 7, 93, 104);
-  m_radioSolid = Place(new QRadioButton(tr("Solid"), this), units, 12, 22, 50, 8);
-  m_radioGradient = Place(new QRadioButton(tr("Gradient"), this), units, 12, 37, 50, 8);
-  m_checkDirection[0] = Place(new QCheckBox(tr("vertical"), this), units, 24, 53, 36, 8);
-  m_checkDirection[1] = Place(new QCheckBox(tr("horizontal"), this), units, 24, 64, 47, 8);
-  m_checkDirection[2] = Place(new QCheckBox(tr("forward diagonal"), this), units, 24, 75, 66, 8);
-  m_checkDirection[3] = Place(new QCheckBox(tr("backward diagonal"), this), units, 24, 86, 73, 8);
+  m_radioSolid = WidenToText(Place(new QRadioButton(tr("Solid"), this), units, 12, 22, 50, 8));
+  m_radioGradient = WidenToText(Place(new QRadioButton(tr("Gradient"), this), units, 12, 37, 50, 8));
+  m_checkDirection[0] = WidenToText(Place(new QCheckBox(tr("vertical"), this), units, 24, 53, 36, 8));
+  m_checkDirection[1] = WidenToText(Place(new QCheckBox(tr("horizontal"), this), units, 24, 64, 47, 8));
+  m_checkDirection[2] = WidenToText(Place(new QCheckBox(tr("forward diagonal"), this), units, 24, 75, 66, 8));
+  m_checkDirection[3] = WidenToText(Place(new QCheckBox(tr("backward diagonal"), this), units, 24, 86, 73, 8));
   CreateBracket(units);
   Place(new QLabel(tr("Preview"), this), units, 104, 7, 35, 8);
   m_preview = Place(new CFillPreview(this), units, 104, 15, 75, 61);
