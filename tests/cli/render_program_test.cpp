@@ -19,7 +19,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-struct Run {
+struct ProgramRun {
   int status = -1;
   std::string out;
   std::string err;
@@ -30,7 +30,7 @@ std::string ReadText(const std::string& path) {
   return {bytes.begin(), bytes.end()};
 }
 
-Run RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
+ProgramRun RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
   const std::string outPath = dir / ".stdout", errPath = dir / ".stderr";
   std::vector<char*> argv;
   std::string program = PELMORO_RENDER_PROGRAM;
@@ -44,7 +44,7 @@ Run RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
     execv(argv[0], argv.data());
     _exit(127);
   }
-  Run run;
+  ProgramRun run;
   int status = 0;
   if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
   run.out = ReadText(outPath);
@@ -55,7 +55,7 @@ Run RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
 }
 
 // The program's messages: exactly one line, with its prefix.
-void ExpectOneMessage(const Run& run, const std::string& part) {
+void ExpectOneMessage(const ProgramRun& run, const std::string& part) {
   EXPECT_EQ(run.err.rfind("pelmoro-render: ", 0), 0u) << run.err;
   EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
@@ -103,7 +103,7 @@ TEST(RenderProgram, DrawsTheFaceAndFillOfADocument) {
   f.fill.m_nFillType = FillSolid;
   f.fill.m_crBackground = 0x0000C000;
   WriteBytes(dir / "face.plm", DocumentBytes(f));
-  const Run run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "face.png"});
+  const ProgramRun run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "face.png"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadBytes(dir / "face.png"), Expected(f, ImageFormat::Png));
@@ -113,7 +113,7 @@ TEST(RenderProgram, AppliesSettingsPosesAndSelection) {
   TempDir dir;
   Face f = RandomFace(77);
   WriteBytes(dir / "face.plm", DocumentBytes(f));
-  const Run run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "part.bmp", "--set", "glasses=2", "--set",
+  const ProgramRun run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "part.bmp", "--set", "glasses=2", "--set",
                                          "faceSize=3", "--pose", "2,0,2", "--selection", "20,30,120,150"});
   EXPECT_EQ(run.status, 0) << run.err;
   f.face.glasses = 2;
@@ -127,9 +127,9 @@ TEST(RenderProgram, AppliesSettingsPosesAndSelection) {
 
 TEST(RenderProgram, SameSeedSameBytesAndTheSavedDocumentHoldsThatFace) {
   TempDir dir;
-  const Run first = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "a.gif", "--save", dir / "a.plm"});
-  const Run second = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "b.gif"});
-  const Run other = RunRenderProgram(dir, {"--seed", "43", "-o", dir / "c.gif"});
+  const ProgramRun first = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "a.gif", "--save", dir / "a.plm"});
+  const ProgramRun second = RunRenderProgram(dir, {"--seed", "42", "-o", dir / "b.gif"});
+  const ProgramRun other = RunRenderProgram(dir, {"--seed", "43", "-o", dir / "c.gif"});
   ASSERT_EQ(first.status, 0) << first.err;
   ASSERT_EQ(second.status, 0) << second.err;
   ASSERT_EQ(other.status, 0) << other.err;
@@ -145,12 +145,12 @@ TEST(RenderProgram, SameSeedSameBytesAndTheSavedDocumentHoldsThatFace) {
 
 TEST(RenderProgram, ReportsDocumentsThatCannotBeReadWithStatusTwo) {
   TempDir dir;
-  const Run missing = RunRenderProgram(dir, {dir / "none.plm", "-o", dir / "x.png"});
+  const ProgramRun missing = RunRenderProgram(dir, {dir / "none.plm", "-o", dir / "x.png"});
   EXPECT_EQ(missing.status, 2);
   ExpectOneMessage(missing, "none.plm\": No such file or directory");
 
   std::filesystem::create_directory(dir / "folder.plm");
-  const Run folder = RunRenderProgram(dir, {dir / "folder.plm", "-o", dir / "x.png"});
+  const ProgramRun folder = RunRenderProgram(dir, {dir / "folder.plm", "-o", dir / "x.png"});
   EXPECT_EQ(folder.status, 2);
   ExpectOneMessage(folder, "folder.plm\": Is a directory");
   EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
@@ -160,13 +160,13 @@ TEST(RenderProgram, ReportsDocumentsThatFailToLoadWithStatusTwo) {
   TempDir dir;
   auto bytes = DocumentBytes(RandomFace(5));
   WriteBytes(dir / "short.plm", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 104));
-  const Run truncated = RunRenderProgram(dir, {dir / "short.plm", "-o", dir / "x.png"});
+  const ProgramRun truncated = RunRenderProgram(dir, {dir / "short.plm", "-o", dir / "x.png"});
   EXPECT_EQ(truncated.status, 2);
   ExpectOneMessage(truncated, "short.plm\": the file ends after 104 of 136 bytes");
 
   bytes[4] = 12;  // faceSize
   WriteBytes(dir / "bad.plm", bytes);
-  const Run outOfRange = RunRenderProgram(dir, {dir / "bad.plm", "-o", dir / "x.png"});
+  const ProgramRun outOfRange = RunRenderProgram(dir, {dir / "bad.plm", "-o", dir / "x.png"});
   EXPECT_EQ(outOfRange.status, 2);
   ExpectOneMessage(outOfRange, "bad.plm\": faceSize is 12, outside 0 to 11");
   EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
@@ -174,31 +174,31 @@ TEST(RenderProgram, ReportsDocumentsThatFailToLoadWithStatusTwo) {
 
 TEST(RenderProgram, ReportsFilesThatCannotBeWrittenWithStatusThree) {
   TempDir dir;
-  const Run picture = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "missing/x.png"});
+  const ProgramRun picture = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "missing/x.png"});
   EXPECT_EQ(picture.status, 3);
   ExpectOneMessage(picture, "missing/x.png\": No such file or directory");
 
-  const Run document = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "x.png", "--save", dir / "missing/x.plm"});
+  const ProgramRun document = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "x.png", "--save", dir / "missing/x.plm"});
   EXPECT_EQ(document.status, 3);
   ExpectOneMessage(document, "missing/x.plm\": No such file or directory");
 }
 
 TEST(RenderProgram, KeepsEveryMessageOnOneLine) {
   TempDir dir;
-  const Run run = RunRenderProgram(dir, {dir / "two\nlines.plm", "-o", dir / "x.png"});
+  const ProgramRun run = RunRenderProgram(dir, {dir / "two\nlines.plm", "-o", dir / "x.png"});
   EXPECT_EQ(run.status, 2);
   ExpectOneMessage(run, "two\\nlines.plm");
 }
 
 TEST(RenderProgram, RejectsBadOptionsWithStatusOne) {
   TempDir dir;
-  const Run unknown = RunRenderProgram(dir, {"--bogus", "-o", dir / "x.png"});
+  const ProgramRun unknown = RunRenderProgram(dir, {"--bogus", "-o", dir / "x.png"});
   EXPECT_EQ(unknown.status, 1);
   ExpectOneMessage(unknown, "unknown option \"--bogus\"");
-  const Run noOutput = RunRenderProgram(dir, {"--seed", "3"});
+  const ProgramRun noOutput = RunRenderProgram(dir, {"--seed", "3"});
   EXPECT_EQ(noOutput.status, 1);
   ExpectOneMessage(noOutput, "-o PICTURE");
-  const Run outside = RunRenderProgram(dir, {"-o", dir / "x.png", "--selection", "300,300,400,400"});
+  const ProgramRun outside = RunRenderProgram(dir, {"-o", dir / "x.png", "--selection", "300,300,400,400"});
   EXPECT_EQ(outside.status, 1);
   ExpectOneMessage(outside, "selection");
   EXPECT_TRUE(dir.Entries().empty());
@@ -206,10 +206,10 @@ TEST(RenderProgram, RejectsBadOptionsWithStatusOne) {
 
 TEST(RenderProgram, PrintsHelpAndVersion) {
   TempDir dir;
-  const Run help = RunRenderProgram(dir, {"--help"});
+  const ProgramRun help = RunRenderProgram(dir, {"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: pelmoro-render", 0), 0u) << help.out;
-  const Run version = RunRenderProgram(dir, {"--version"});
+  const ProgramRun version = RunRenderProgram(dir, {"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "pelmoro-render 1.0\n");
   EXPECT_EQ(version.err, "");
