@@ -146,25 +146,5 @@ TEST(BmpEncoder, WritesHeadersAndPaddedBottomUpRowsForAnOddWidth) {
   EXPECT_EQ(MaxDifference(picture.view(), DecodeBmp(bytes)), 0);
 }
 
-TEST(BmpEncoder, DecodesToTheFullSizePicture) {
-  TempDir dir;
-  const TestPicture picture(224, 192);
-  const std::string path = dir / "face.bmp";
-  ASSERT_TRUE(WriteImage(path, ImageFormat::Bmp, picture.view()).ok());
-  EXPECT_EQ(MaxDifference(picture.view(), DecodeBmp(ReadBytes(path))), 0);
-}
-
-TEST(LosslessEncoders, KeepATinyPicture) {
-  TempDir dir;
-  const TestPicture picture(1, 1, false);
-  ASSERT_TRUE(WriteImage(dir / "dot.png", ImageFormat::Png, picture.view()).ok());
-  ASSERT_TRUE(WriteImage(dir / "dot.bmp", ImageFormat::Bmp, picture.view()).ok());
-  ASSERT_TRUE(WriteImage(dir / "dot.tif", ImageFormat::Tiff, picture.view()).ok());
-  TiffLayout layout;
-  EXPECT_EQ(MaxDifference(picture.view(), DecodePng(dir / "dot.png")), 0);
-  EXPECT_EQ(MaxDifference(picture.view(), DecodeBmp(ReadBytes(dir / "dot.bmp"))), 0);
-  EXPECT_EQ(MaxDifference(picture.view(), DecodeTiff(dir / "dot.tif", layout)), 0);
-}
-
 }  // namespace
 }  // namespace pelmoro

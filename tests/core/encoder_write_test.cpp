@@ -125,18 +125,6 @@ TEST(WriteImage, AcceptsNamesWithSpacesNonAsciiLettersAndNewlines) {
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{name});
 }
 
-TEST(WriteImage, WritesIntoFoldersNestedBeyondThreeHundredCharacters) {
-  TempDir dir;
-  std::string path = dir.path().string();
-  for (char letter = 'a'; letter < 'g'; ++letter) path += "/" + std::string(60, letter);
-  std::filesystem::create_directories(path);
-  path += "/face.png";
-  ASSERT_GT(path.size(), 360u);
-  const TestPicture picture(224, 192);
-  ASSERT_TRUE(WriteImage(path, ImageFormat::Png, picture.view()).ok());
-  EXPECT_EQ(ReadBytes(path), Encoded(ImageFormat::Png, picture.view()));
-}
-
 // Builds folders one below the other until their path is longer than the system allows a
 // path to be, and returns that path; `deepest` is left open on the last folder.
 std::string BuildTreeBeyondPathMax(const std::string& root, int& deepest) {
