@@ -43,20 +43,6 @@ TEST(ControlPanel, SliderDragWritesTheRecordAndRepaintsAtEveryStep) {
   }
 }
 
-TEST(ControlPanel, KeysMoveASliderAndItsParameter) {
-  ShownDialog shown;
-  CFaceDlg& dialog = *shown.dialog;
-  QSlider* slider = dialog.Slider(3);
-  slider->setFocus();
-  QTest::keyClick(slider, Qt::Key_Home);
-  EXPECT_EQ(dialog.Preview().Face().forehead, 0);
-  QTest::keyClick(slider, Qt::Key_Right);
-  QTest::keyClick(slider, Qt::Key_Right);
-  EXPECT_EQ(dialog.Preview().Face().forehead, 2);
-  QTest::keyClick(slider, Qt::Key_End);
-  EXPECT_EQ(dialog.Preview().Face().forehead, 9);
-}
-
 TEST(ControlPanel, ValueBeyondTheSliderShowsAtItsEndUntilTheSliderIsTouched) {
   ShownDialog shown;
   CFaceDlg& dialog = *shown.dialog;

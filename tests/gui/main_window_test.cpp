@@ -107,10 +107,9 @@ TEST(MainWindow, EnterLeavesTheWindowOpenAndEscapeClosesIt) {
 TEST(MainWindow, CloseBoxAndExitEndTheWindow) {
   ShownDialog closed;
   closed.dialog->close();
-  EXPECT_FALSE(closed.dialog->isVisible());
-
   ShownDialog exited;
   exited.dialog->Action(CFaceDlg::ID_APP_EXIT)->trigger();
+  EXPECT_FALSE(closed.dialog->isVisible());
   EXPECT_FALSE(exited.dialog->isVisible());
 }
 
