@@ -69,6 +69,7 @@ void CFaceDlg::CreateControls() {
 
   m_preview = new CFacePreview(m_random, m_panel);
   SetControlId(m_preview, IDC_PREVIEW);
+  connect(m_preview, &CFacePreview::selectionExportRequested, this, [this](ImageFormat f) { ExportPicture(f, true); });
   m_cbFaceType = new QComboBox(m_panel);
   SetControlId(m_cbFaceType, IDC_FACE_TYPE);
   m_cbGlasses = new QComboBox(m_panel);

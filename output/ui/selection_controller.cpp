@@ -33,7 +33,10 @@ QString SelectionSizeText(const Rect& rect) {
   return QStringLiteral("%1,%2").arg(width).arg(height);
 }
 
-SelectionController::SelectionController(SelectionHost& host) : m_host(host), m_sizeTip(host.HostWidget()) {}
+SelectionController::SelectionController(SelectionHost& host) : m_host(host), m_sizeTip(host.HostWidget()) {
+  // The frame's cursors follow the mouse also while no button is down.
+  host.HostWidget()->setMouseTracking(true);
+}
 
 SelectionController::~SelectionController() = default;
 

@@ -5,6 +5,7 @@
 #include <list>
 #include <memory>
 
+#include "output/ui/selection_controller.h"
 #include "render/face_picture.h"
 
 class QImage;
@@ -19,7 +20,7 @@ class CSelectionTracker;
 // The window the face is drawn in, exactly 224 x 192 pixels. It owns the one face record,
 // the background fill, the animation poses and the selection. Every repaint composes the
 // whole picture off screen and copies it to the window in one step, so nothing flickers.
-class CFacePreview : public QWidget, private SelectionLayer {
+class CFacePreview : public QWidget, private SelectionLayer, private SelectionHost {
   Q_OBJECT
 
  public:
@@ -65,8 +66,16 @@ class CFacePreview : public QWidget, private SelectionLayer {
   void StopAnimation();
   bool IsAnimating() const { return m_animationTimer.isActive(); }
 
+ signals:
+  // "Save selection as..." was chosen in the context menu; the main window asks for the file.
+  void selectionExportRequested(pelmoro::ImageFormat format);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The selection's dragging, cursors, size tooltip and the context menu.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   // SelectionLayer: the blocks in list order, then the tracker's frame.
@@ -74,6 +83,13 @@ class CFacePreview : public QWidget, private SelectionLayer {
   void Compose(CMemoryDC& dc, bool withSelection);
   void ComposeLoadError(CMemoryDC& dc) const;
   void OnAnimationTimer();
+  // SelectionHost: what the selection's mouse handling works on.
+  QWidget* HostWidget() override { return this; }
+  std::list<std::unique_ptr<CBlock>>& Blocks() override { return m_shapes; }
+  std::unique_ptr<CSelectionTracker>& TrackerSlot() override { return m_pTracker; }
+  bool HasLoadError() const override { return m_bLoadError; }
+  FillSettings& FillToEdit() override { return Fill(); }
+  void ExportSelection(ImageFormat format) override { emit selectionExportRequested(format); }
 
   CRandom& m_random;
   FacePicture m_picture;
@@ -83,6 +99,7 @@ class CFacePreview : public QWidget, private SelectionLayer {
   bool m_bNoSelection = true;
   Rect m_rcSavedSelection;
   QTimer m_animationTimer;
+  SelectionController m_selection{*this};
 };
 
 // Wraps the surface's pixels in a QImage without copying them; the image is valid while

@@ -1,6 +1,8 @@
 // The selection state of the preview: the blocks laid over the picture and the tracker
 // frame around the selected one, and the operations that switch them on, off, out of sight
 // and back.
+#include <QMouseEvent>
+
 #include "output/ui/selection_block.h"
 #include "output/ui/selection_tracker.h"
 #include "render/ui/face_preview.h"
@@ -11,6 +13,11 @@ namespace {
 
 constexpr int kTrackerStyle = CSelectionTracker::kStyleDottedLine | CSelectionTracker::kStyleResizeInside;
 constexpr Rect kDefaultSavedSelection{50, 50, 100, 100};
+
+Point PointOf(const QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  return {p.x(), p.y()};
+}
 
 }  // namespace
 
@@ -58,6 +65,25 @@ void CFacePreview::RememberSelection() {
 void CFacePreview::RestoreSelection() {
   if (m_pTracker) m_pTracker->m_rect = m_rcSavedSelection;
   update();
+}
+
+void CFacePreview::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_selection.OnLeftButtonDown(PointOf(event))) return;
+  if (event->button() == Qt::RightButton &&
+      !m_selection.OnRightButtonDown(PointOf(event), event->globalPosition().toPoint())) {
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void CFacePreview::mouseMoveEvent(QMouseEvent* event) {
+  m_selection.OnMouseMove(PointOf(event), event->buttons().testFlag(Qt::LeftButton));
+  QWidget::mouseMoveEvent(event);
+}
+
+void CFacePreview::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) m_selection.OnLeftButtonUp(PointOf(event));
+  QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace pelmoro

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "answering_prompts.h"
 #include "model/random.h"
 #include "output/ui/export_command.h"
 #include "output/ui/selection_tracker.h"
@@ -16,17 +16,6 @@
 
 namespace pelmoro {
 namespace {
-
-// Answers the file dialog with a prepared path and collects error messages.
-class AnsweringPrompts : public UserPrompts {
- public:
-  QString OpenFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  QString SaveFileName(QWidget*, const FileDialogRequest&) override { return answer; }
-  void ShowError(QWidget*, const QString& message) override { errors.push_back(message); }
-
-  QString answer;
-  std::vector<QString> errors;
-};
 
 class SelectionExport : public ::testing::Test {
  protected:
