@@ -102,7 +102,8 @@ int MenuHeightFor(const QFontMetrics& metrics, QSize button) {
 }
 
 QSize OnMeasureItem(const QFontMetrics& metrics, const MenuItemLook& item, const MenuMetrics& sizes) {
-  if (item.separator) return {0, sizes.menuHeight / 2};
+  // Qt drops items of no width; the menu is as wide as its widest item anyway.
+  if (item.separator) return {1, sizes.menuHeight / 2};
   QString shown = item.text;
   shown.replace(u'\t', u' ');
   const QSize text = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, shown);
