@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "controls/ext_button.h"
+#include "controls/ui_font.h"
+#include "tests/controls/widget_pixels.h"
+
+namespace pelmoro {
+namespace {
+
+using test::PixelAt;
+using test::Snapshot;
+
+const QColor kFace(200, 200, 200);
+const QColor kLight(255, 255, 255);
+const QColor kShadow(100, 100, 100);
+const QColor kText(0, 0, 0);
+const QColor kIconColor(220, 30, 30);
+
+Color ColorOf(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+// The smallest rectangle holding every pixel of colour c.
+QRect BoundsOf(const QImage& image, const QColor& c) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (PixelAt(image, x, y) == ColorOf(c)) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+class ExtButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    button.SetColors(kFace, kLight, kShadow, kText);
+    QPixmap icon(16, 16);
+    icon.fill(kIconColor);
+    button.SetIcon(16, 16, icon);
+    button.setGeometry(100, 100, 120, 28);
+    button.show();
+    QCursor::setPos(0, 0);
+  }
+  QPoint Centre() const { return button.rect().center(); }
+  void HoverOver() {
+    QCursor::setPos(button.mapToGlobal(Centre()));
+    QTest::mouseMove(&button, Centre());
+  }
+  Color TopLeft() { return PixelAt(Snapshot(button), 0, 0); }
+  Color BottomRight() { return PixelAt(Snapshot(button), button.width() - 1, button.height() - 1); }
+
+  CExtButtonCtrl button{QStringLiteral("Random face")};
+};
+
+TEST_F(ExtButtonTest, FrameShowsOnlyWhileHotOrPressed) {
+  EXPECT_EQ(TopLeft(), ColorOf(kFace));
+  EXPECT_EQ(BottomRight(), ColorOf(kFace));
+
+  HoverOver();
+  ASSERT_TRUE(button.IsHot());
+  EXPECT_EQ(TopLeft(), ColorOf(kLight));  // raised
+  EXPECT_EQ(BottomRight(), ColorOf(kShadow));
+
+  QTest::mousePress(&button, Qt::LeftButton, {}, Centre());
+  EXPECT_EQ(TopLeft(), ColorOf(kShadow));  // sunken
+  EXPECT_EQ(BottomRight(), ColorOf(kLight));
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, Centre());
+
+  // Off the button, the next timer step drops the hot look and stops polling.
+  QCursor::setPos(0, 0);
+  QTest::qWait(4 * CExtButtonCtrl::kHoverInterval);
+  EXPECT_FALSE(button.IsHot());
+  EXPECT_EQ(TopLeft(), ColorOf(kFace));
+}
+
+TEST_F(ExtButtonTest, PressedIconAndCaptionMoveOnePixelRightAndDown) {
+  const QImage normal = Snapshot(button);
+  QTest::mousePress(&button, Qt::LeftButton, {}, Centre());
+  const QImage pressed = Snapshot(button);
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, Centre());
+
+  const QRect icon = BoundsOf(normal, kIconColor);
+  EXPECT_EQ(icon, QRect(4, (28 - 16) / 2, 16, 16));
+  EXPECT_EQ(BoundsOf(pressed, kIconColor), icon.translated(1, 1));
+  const QRect caption = BoundsOf(normal, kText);
+  ASSERT_FALSE(caption.isEmpty());
+  EXPECT_EQ(BoundsOf(pressed, kText), caption.translated(1, 1));
+  // The caption is centred in the space right of the icon.
+  const int leftGap = caption.left() - (4 + 16);
+  const int rightGap = button.width() - 4 - (caption.right() + 1);
+  EXPECT_LE(std::abs(leftGap - rightGap), 3);
+}
+
+TEST_F(ExtButtonTest, DisabledButtonGreysItsCaptionAndEmbossesItsIcon) {
+  button.setEnabled(false);
+  const QImage image = Snapshot(button);
+  EXPECT_TRUE(BoundsOf(image, kIconColor).isEmpty());
+  EXPECT_EQ(BoundsOf(image, kShadow), QRect(4, 6, 16, 16));
+  EXPECT_EQ(PixelAt(image, 4 + 16, 6 + 16), ColorOf(kLight));  // the raised copy's corner
+  EXPECT_TRUE(BoundsOf(image, kText).isEmpty());
+  EXPECT_FALSE(BoundsOf(image, button.palette().color(QPalette::Disabled, QPalette::WindowText)).isEmpty());
+}
+
+TEST_F(ExtButtonTest, ButtonWithoutCaptionDrawsOnlyTheIcon) {
+  button.setText(QString());
+  const QImage image = Snapshot(button);
+  EXPECT_EQ(BoundsOf(image, kIconColor), QRect(4, 6, 16, 16));
+  EXPECT_TRUE(BoundsOf(image, kText).isEmpty());
+}
+
+TEST_F(ExtButtonTest, DoubleClickCountsAsASecondClick) {
+  QSignalSpy clicks(&button, &QPushButton::clicked);
+  QTest::mouseClick(&button, Qt::LeftButton, {}, Centre());
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(Centre()), button.mapToGlobal(QPointF(Centre())),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&button, &doubleClick);
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, Centre());
+  EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST_F(ExtButtonTest, CaptionMnemonicsAreStrippedForMeasuring) {
+  button.setText(QStringLiteral("&Random && face"));
+  EXPECT_EQ(button.GetCaption(true), QStringLiteral("Random & face"));
+  EXPECT_EQ(button.GetCaption(false), QStringLiteral("&Random && face"));
+}
+
+TEST(UiFontTest, TakesThePrimaryFaceOnlyWhenInstalled) {
+  QFont menu(QStringLiteral("Menu Face"), 9);
+  const CUiFont without(menu, {QStringLiteral("Other")});
+  EXPECT_EQ(without.PrimaryFace(), QStringLiteral("Menu Face"));
+  EXPECT_EQ(without.Bold().family(), QStringLiteral("Menu Face"));
+  EXPECT_EQ(without.Bold().weight(), QFont::Bold);
+  EXPECT_EQ(without.Normal().weight(), QFont::Normal);
+  EXPECT_EQ(without.Bold().pointSize(), 9);
+
+  const CUiFont with(menu, {QStringLiteral("tahoma"), QStringLiteral("Other")});
+  EXPECT_EQ(with.PrimaryFace(), QStringLiteral("Tahoma"));
+  EXPECT_EQ(with.SecondaryFace(), QStringLiteral("Menu Face"));
+}
+
+}  // namespace
+}  // namespace pelmoro
