@@ -6,9 +6,19 @@ namespace pelmoro {
 
 namespace {
 
+// The character after the first single "&"; "&&" shows an ampersand and marks nothing.
+QChar MnemonicOf(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return text[i + 1];
+    ++i;
+  }
+  return QChar();
+}
+
 bool AnswersTo(const QString& text, QChar typed) {
-  const qsizetype marker = text.indexOf(u'&');
-  return marker >= 0 && marker + 1 < text.size() && text[marker + 1].toUpper() == typed.toUpper();
+  const QChar mnemonic = MnemonicOf(text);
+  return !mnemonic.isNull() && mnemonic.toUpper() == typed.toUpper();
 }
 
 }  // namespace

@@ -37,6 +37,13 @@ TEST(MenuMnemonicTest, LettersWithoutMarkerDoNothing) {
   EXPECT_EQ(OnMenuChar(u'z', kFruit, 0).action, MenuCharResult::kNone);
 }
 
+TEST(MenuMnemonicTest, DoubledAmpersandIsTextNotAMarker) {
+  const QStringList items{QStringLiteral("Salt && &Pepper"), QStringLiteral("&Sugar")};
+  EXPECT_EQ(OnMenuChar(u'p', items, -1).position, 0);
+  EXPECT_EQ(OnMenuChar(u's', items, -1).position, 1);
+  EXPECT_EQ(OnMenuChar(u'&', items, -1).action, MenuCharResult::kNone);
+}
+
 class IconMenuTest : public ::testing::Test {
  protected:
   QAction* Add(const char* text, int command = 0) {
