@@ -89,12 +89,10 @@ TEST_F(HyperLinkTest, HoverColourWinsOverVisitedUntilTheMouseLeaves) {
   link.SetVisited(true);
   EXPECT_EQ(link.CurrentTextColor(), QColor(Qt::magenta));
   MoveTo({2, 8});
-  QTest::qWait(4 * CHyperLink::kHoverInterval);
-  EXPECT_TRUE(link.IsHover());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return link.IsHover(); }, 1000));
   EXPECT_EQ(link.CurrentTextColor(), QColor(Qt::red));
   QCursor::setPos(0, 0);
-  QTest::qWait(4 * CHyperLink::kHoverInterval);
-  EXPECT_FALSE(link.IsHover());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !link.IsHover(); }, 1000));
   EXPECT_EQ(link.CurrentTextColor(), QColor(Qt::magenta));
 }
 
