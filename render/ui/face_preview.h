@@ -58,6 +58,8 @@ class CFacePreview : public QWidget, private SelectionLayer, private SelectionHo
   void RestoreSelection();
   bool IsSelectionShown() const { return !m_bNoSelection; }
   CSelectionTracker* Tracker() const { return m_pTracker.get(); }
+  // The selection's mouse handling, size tooltip and context menu.
+  SelectionController& Selection() { return m_selection; }
   const Rect& SavedSelection() const { return m_rcSavedSelection; }
 
   // Animation: a random pose change at random intervals until stopped; stopping puts the

@@ -1,15 +1,15 @@
-// Saving the selection: the inside of the frame, in every format, and nothing when the
-// frame has no inside.
+// Saving the selection from the preview's context menu: the main window writes the inside
+// of the frame in every format, and nothing when the frame has no inside.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
-#include <vector>
+#include <QTest>
 
 #include "answering_prompts.h"
-#include "model/random.h"
-#include "output/ui/export_command.h"
+#include "app/face_dlg.h"
 #include "output/ui/selection_tracker.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
@@ -19,32 +19,37 @@ namespace {
 
 class SelectionExport : public ::testing::Test {
  protected:
-  SelectionExport() : random(2024), preview(random) {
-    preview.Face().Randomize(random);
-    preview.Fill().ApplyStartupFill();
-    preview.EnableSelection();
+  SelectionExport() : dialog(2024) {
+    dialog.SetUserPrompts(prompts);
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
   }
 
+  CFacePreview& preview() { return dialog.Preview(); }
+
   QImage Pipeline() {
-    FacePicture copy = preview.Picture();
+    FacePicture copy = preview().Picture();
     CMemoryDC dc(FacePicture::kWidth, FacePicture::kHeight);
     copy.Paint(dc);
     return WrapSurface(dc).copy();
   }
 
+  // "Save selection as..." with the file name the user types.
   bool Export(ImageFormat format, const QString& name) {
     prompts.answer = folder.filePath(name);
-    return ExportPreviewPicture(nullptr, preview, format, true, prompts);
+    emit preview().selectionExportRequested(format);
+    return QFileInfo::exists(prompts.answer);
   }
 
-  CRandom random;
-  CFacePreview preview;
   AnsweringPrompts prompts;
+  CFaceDlg dialog;
   QTemporaryDir folder;
 };
 
 TEST_F(SelectionExport, WritesTheInsideOfTheFrameInEveryFormat) {
-  preview.Tracker()->m_rect = Rect{20, 30, 120, 110};
+  ASSERT_NE(preview().Tracker(), nullptr);
+  preview().Tracker()->m_rect = Rect{20, 30, 120, 110};
   const QImage expected = Pipeline().copy(21, 31, 98, 78);
   const struct {
     ImageFormat format;
@@ -64,14 +69,13 @@ TEST_F(SelectionExport, WritesTheInsideOfTheFrameInEveryFormat) {
     }
   }
   EXPECT_TRUE(prompts.errors.empty());
-  EXPECT_EQ(preview.Tracker()->m_rect, (Rect{20, 30, 120, 110}));
+  EXPECT_EQ(preview().Tracker()->m_rect, (Rect{20, 30, 120, 110}));
 }
 
 TEST_F(SelectionExport, FrameWithoutInsideWritesNothingAndSaysSo) {
   // Where a drag past the right edge can leave the frame: one pixel wide.
-  preview.Tracker()->m_rect = Rect{222, 50, 223, 100};
+  preview().Tracker()->m_rect = Rect{222, 50, 223, 100};
   EXPECT_FALSE(Export(ImageFormat::Png, "empty.png"));
-  EXPECT_FALSE(QFileInfo::exists(folder.filePath("empty.png")));
   ASSERT_EQ(prompts.errors.size(), 1u);
   EXPECT_TRUE(prompts.errors[0].contains("empty.png"));
 }

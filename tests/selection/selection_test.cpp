@@ -10,8 +10,10 @@
 #include <QTimer>
 
 #include "fill/ui/fill_type_dlg.h"
+#include "model/random.h"
+#include "output/ui/selection_controller.h"
 #include "output/ui/selection_menu.h"
-#include "selection_test_host.h"
+#include "render/ui/face_preview.h"
 
 namespace pelmoro {
 namespace {
@@ -23,120 +25,137 @@ bool Inside(const Rect& r, const Rect& bounds) {
          r.left <= r.right && r.top <= r.bottom;
 }
 
+// A preview with a face, the start-up fill and the selection switched on.
 class Selection : public ::testing::Test {
  protected:
-  void SetUp() override {
-    host.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-    host.EnableSelection();
+  Selection() : random(4711), preview(random) {
+    preview.Face().Randomize(random);
+    preview.Fill().ApplyStartupFill();
+    QObject::connect(&preview, &CFacePreview::selectionExportRequested,
+                     [this](ImageFormat format) { exported.push_back(format); });
   }
 
-  void Press(QPoint p) { QTest::mousePress(&host, Qt::LeftButton, {}, p); }
-  void Move(QPoint p) { QTest::mouseMove(&host, p); }
-  void Release(QPoint p) { QTest::mouseRelease(&host, Qt::LeftButton, {}, p); }
+  void SetUp() override {
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    preview.EnableSelection();
+  }
 
-  SelectionTestHost host;
+  void Press(QPoint p) { QTest::mousePress(&preview, Qt::LeftButton, {}, p); }
+  void Move(QPoint p) { QTest::mouseMove(&preview, p); }
+  void Release(QPoint p) { QTest::mouseRelease(&preview, Qt::LeftButton, {}, p); }
+  const Rect& Frame() { return preview.Tracker()->m_rect; }
+  const SelectionSizeTip& SizeTip() { return preview.Selection().SizeTip(); }
+  // The block's rectangle, read back the way the preview uses it: a press outside the
+  // frame puts a new frame around the block.
+  Rect BlockRect() {
+    QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(221, 2));
+    return Frame();
+  }
+  QImage Shown() { return preview.grab().toImage(); }
+
+  CRandom random;
+  CFacePreview preview;
+  std::vector<ImageFormat> exported;
 };
 
 TEST_F(Selection, DragMovesTheFrameAndKeepsItInsideThePicture) {
   Press({75, 75});
   Move({95, 85});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{70, 60, 120, 110}));
+  EXPECT_EQ(Frame(), (Rect{70, 60, 120, 110}));
   for (int step = 1; step <= 10; ++step) {
     Move({75 + 40 * step, 75 + 40 * step});
-    EXPECT_TRUE(Inside(host.Tracker()->m_rect, kBounds)) << "step " << step;
+    EXPECT_TRUE(Inside(Frame(), kBounds)) << "step " << step;
   }
   Release({475, 475});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{218, 186, 223, 191}));
-  EXPECT_EQ(host.BlockRect(), host.Tracker()->m_rect);
+  EXPECT_EQ(Frame(), (Rect{218, 186, 223, 191}));
+  EXPECT_EQ(BlockRect(), Frame());
 
   Press({220, 188});
   Move({-300, -300});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{1, 1, 6, 6}));
+  EXPECT_EQ(Frame(), (Rect{1, 1, 6, 6}));
   Release({-300, -300});
-  EXPECT_EQ(host.BlockRect(), (Rect{1, 1, 6, 6}));
+  EXPECT_EQ(BlockRect(), (Rect{1, 1, 6, 6}));
 }
 
 TEST_F(Selection, FrameRegainsItsSizeWhenDraggedBackInOneGo) {
   Press({75, 75});
   Move({200, 75});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{175, 50, 223, 100}));
+  EXPECT_EQ(Frame(), (Rect{175, 50, 223, 100}));
   Move({100, 75});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{75, 50, 125, 100}));
+  EXPECT_EQ(Frame(), (Rect{75, 50, 125, 100}));
   Release({100, 75});
-  EXPECT_EQ(host.BlockRect(), (Rect{75, 50, 125, 100}));
+  EXPECT_EQ(BlockRect(), (Rect{75, 50, 125, 100}));
 }
 
 TEST_F(Selection, HandlesResizeDownToTheMinimumSize) {
   Press({99, 99});  // bottom-right handle
   Move({139, 129});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{50, 50, 140, 130}));
+  EXPECT_EQ(Frame(), (Rect{50, 50, 140, 130}));
   Move({20, 20});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{50, 50, 100, 100}));
+  EXPECT_EQ(Frame(), (Rect{50, 50, 100, 100}));
   Release({20, 20});
 
   Press({51, 75});  // left handle
   Move({-40, 0});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{1, 50, 100, 100}));
+  EXPECT_EQ(Frame(), (Rect{1, 50, 100, 100}));
   Release({-40, 0});
 }
 
 TEST_F(Selection, PressOutsideTheFrameChangesNothing) {
-  const QImage before = host.Shown();
+  const QImage before = Shown();
   Press({150, 150});
   Move({180, 170});
   Release({180, 170});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{50, 50, 100, 100}));
-  EXPECT_EQ(host.BlockRect(), (Rect{50, 50, 100, 100}));
-  EXPECT_EQ(host.Shown(), before);
-}
+  EXPECT_EQ(Frame(), (Rect{50, 50, 100, 100}));
+  EXPECT_EQ(BlockRect(), (Rect{50, 50, 100, 100}));
+  EXPECT_EQ(Shown(), before);
 
-TEST_F(Selection, WithoutBlocksAPressIsLeftToTheWindow) {
-  SelectionTestHost empty;
-  EXPECT_FALSE(empty.controller.OnLeftButtonDown({75, 75}));
-  EXPECT_EQ(empty.Tracker(), nullptr);
+  preview.DisableSelection();
+  QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(75, 75));
+  EXPECT_EQ(preview.Tracker(), nullptr);
 }
 
 TEST_F(Selection, TooltipShowsTheSizeAndHidesOverTheTopLeftHandle) {
   Press({75, 75});
   Move({80, 80});
-  EXPECT_EQ(host.controller.SizeTip().Text(), "50,50");
-  EXPECT_TRUE(host.controller.SizeTip().IsActive());
-  ASSERT_NE(host.controller.SizeInfo(), nullptr);
-  EXPECT_EQ(host.controller.SizeInfo()->rect, (Rect{55, 55, 105, 105}));
+  EXPECT_EQ(SizeTip().Text(), "50,50");
+  EXPECT_TRUE(SizeTip().IsActive());
+  ASSERT_NE(preview.Selection().SizeInfo(), nullptr);
+  EXPECT_EQ(preview.Selection().SizeInfo()->rect, (Rect{55, 55, 105, 105}));
   Release({80, 80});
 
   Press({56, 56});  // top-left handle
   Move({46, 46});
-  EXPECT_EQ(host.Tracker()->m_rect, (Rect{45, 45, 105, 105}));
-  EXPECT_FALSE(host.controller.SizeTip().IsActive());
+  EXPECT_EQ(Frame(), (Rect{45, 45, 105, 105}));
+  EXPECT_FALSE(SizeTip().IsActive());
   Release({46, 46});
 
   Press({104, 104});  // bottom-right handle
   Move({114, 124});
-  EXPECT_TRUE(host.controller.SizeTip().IsActive());
-  EXPECT_EQ(host.controller.SizeTip().Text(), "70,80");
+  EXPECT_TRUE(SizeTip().IsActive());
+  EXPECT_EQ(SizeTip().Text(), "70,80");
   Release({114, 124});
 }
 
 TEST_F(Selection, TooltipAppearsAfterTheDelayDuringADrag) {
   Press({75, 75});
   Move({80, 80});
-  EXPECT_FALSE(host.controller.SizeTip().IsShowing());
+  EXPECT_FALSE(SizeTip().IsShowing());
   QTest::qWait(SelectionSizeTip::kDelayMs + 200);
-  EXPECT_TRUE(host.controller.SizeTip().IsShowing());
+  EXPECT_TRUE(SizeTip().IsShowing());
   Release({80, 80});
 }
 
 TEST_F(Selection, CursorShowsThePartOfTheFrameUnderTheMouse) {
   Move({52, 52});
-  EXPECT_EQ(host.cursor().shape(), Qt::SizeFDiagCursor);
+  EXPECT_EQ(preview.cursor().shape(), Qt::SizeFDiagCursor);
   Move({75, 52});
-  EXPECT_EQ(host.cursor().shape(), Qt::SizeVerCursor);
+  EXPECT_EQ(preview.cursor().shape(), Qt::SizeVerCursor);
   Move({75, 75});
-  EXPECT_EQ(host.cursor().shape(), Qt::SizeAllCursor);
+  EXPECT_EQ(preview.cursor().shape(), Qt::SizeAllCursor);
   Move({150, 150});
-  EXPECT_EQ(host.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(preview.cursor().shape(), Qt::ArrowCursor);
 }
 
 // The menu's entries as "text" or "text/submenu text=id".
@@ -186,28 +205,28 @@ TEST_F(Selection, RightClickOpensTheMenuForThePointUnlessTheLoadingErrorIsShown)
     seen = Entries(menu);
     menu->close();
   });
-  EXPECT_TRUE(host.controller.OnRightButtonDown({60, 60}, host.mapToGlobal(QPoint(60, 60))));
+  EXPECT_TRUE(preview.Selection().OnRightButtonDown({60, 60}, preview.mapToGlobal(QPoint(60, 60))));
   EXPECT_EQ(seen, kFillAndSave);
 
-  host.loadError = true;
-  EXPECT_FALSE(host.controller.OnRightButtonDown({60, 60}, host.mapToGlobal(QPoint(60, 60))));
+  preview.SetLoadError(true);
+  EXPECT_FALSE(preview.Selection().OnRightButtonDown({60, 60}, preview.mapToGlobal(QPoint(60, 60))));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(Selection, MenuCommandsExportTheirFormatOrChangeTheFill) {
-  for (int id : {40006, 40007, 40008, 40009, 40010}) host.controller.RunMenuCommand(id);
-  EXPECT_EQ(host.exported, (std::vector<ImageFormat>{ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Bmp,
+  for (int id : {40006, 40007, 40008, 40009, 40010}) preview.Selection().RunMenuCommand(id);
+  EXPECT_EQ(exported, (std::vector<ImageFormat>{ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Bmp,
                                                      ImageFormat::Tiff, ImageFormat::Gif}));
 
-  const FillSettings before = host.picture.m_fill;
+  const FillSettings before = preview.Fill();
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<CFillTypeDlg*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     dialog->SolidButton()->click();
     dialog->reject();
   });
-  host.controller.RunMenuCommand(kChangeFillTypeId);
-  EXPECT_EQ(host.picture.m_fill, before);
+  preview.Selection().RunMenuCommand(kChangeFillTypeId);
+  EXPECT_EQ(preview.Fill(), before);
 
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<CFillTypeDlg*>(QApplication::activeModalWidget());
@@ -215,9 +234,9 @@ TEST_F(Selection, MenuCommandsExportTheirFormatOrChangeTheFill) {
     dialog->SolidButton()->click();
     dialog->OkButton()->click();
   });
-  host.controller.RunMenuCommand(kChangeFillTypeId);
-  EXPECT_EQ(host.picture.m_fill.m_nFillType, FillSolid);
-  EXPECT_EQ(host.picture.m_fill.m_crBackground, before.m_crGradientFrom);
+  preview.Selection().RunMenuCommand(kChangeFillTypeId);
+  EXPECT_EQ(preview.Fill().m_nFillType, FillSolid);
+  EXPECT_EQ(preview.Fill().m_crBackground, before.m_crGradientFrom);
 }
 
 }  // namespace

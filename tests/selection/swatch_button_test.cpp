@@ -94,10 +94,5 @@ TEST(SwatchButtonLook, FocusDotsEverySecondPixelThreePixelsInside) {
   EXPECT_NE(plain.image.pixel(3, 3), kBlackRgb);
 }
 
-TEST(SwatchButtonColour, ConvertsBetweenProgramAndQtColours) {
-  EXPECT_EQ(ToQColor(0x00740115), QColor(0x15, 0x01, 0x74));
-  EXPECT_EQ(FromQColor(QColor(0x15, 0x01, 0x74)), 0x00740115u);
-}
-
 }  // namespace
 }  // namespace pelmoro

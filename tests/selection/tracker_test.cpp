@@ -1,8 +1,5 @@
-// The selection frame on its own: where its parts are, how it keeps inside its bounds, and
-// what it tells its owner while it is dragged.
+// The selection frame on its own: where its parts are and how it keeps inside its bounds.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "output/ui/selection_tracker.h"
 
@@ -20,12 +17,8 @@ Rect Adjusted(const Rect& rect) {
   return r;
 }
 
-TEST(SelectionTrackerAdjust, KeepsRectanglesInsideTheBoundsUnchanged) {
-  EXPECT_EQ(Adjusted(Rect{1, 1, 223, 191}), (Rect{1, 1, 223, 191}));
-  EXPECT_EQ(Adjusted(Rect{60, 70, 110, 120}), (Rect{60, 70, 110, 120}));
-}
-
 TEST(SelectionTrackerAdjust, ClampsTheRightAndBottomEdges) {
+  EXPECT_EQ(Adjusted(Rect{1, 1, 223, 191}), (Rect{1, 1, 223, 191}));
   EXPECT_EQ(Adjusted(Rect{200, 50, 250, 100}), (Rect{200, 50, 223, 100}));
   EXPECT_EQ(Adjusted(Rect{50, 170, 100, 220}), (Rect{50, 170, 100, 191}));
   // An edge exactly on the bound is not moved.
@@ -59,55 +52,6 @@ TEST(SelectionTrackerHitTest, NamesTheHandlesAndTheInside) {
   EXPECT_EQ(tracker.HitTest({51, 80}), CRectTracker::hitLeft);
   EXPECT_EQ(tracker.HitTest({80, 80}), CRectTracker::hitMiddle);
   EXPECT_EQ(tracker.HitTest({56, 56}), CRectTracker::hitMiddle);
-}
-
-TEST(SelectionTrackerDrag, ResizingKeepsTheMinimumSizeAndMovingKeepsTheSize) {
-  CSelectionTracker tracker(Rect{50, 50, 150, 150}, kStyle);
-  ASSERT_TRUE(tracker.BeginTrack({149, 149}));  // bottom-right handle
-  tracker.TrackTo({60, 149});
-  EXPECT_EQ(tracker.m_rect, (Rect{50, 50, 100, 150}));
-  EXPECT_TRUE(tracker.EndTrack({60, 149}));
-
-  ASSERT_TRUE(tracker.BeginTrack({75, 75}));
-  tracker.TrackTo({85, 95});
-  EXPECT_EQ(tracker.m_rect, (Rect{60, 70, 110, 170}));
-  EXPECT_FALSE(tracker.EndTrack({75, 75}));  // back where it started
-  EXPECT_FALSE(tracker.BeginTrack({10, 10}));
-  EXPECT_FALSE(tracker.IsTracking());
-}
-
-// Records what the tracker tells its owner; the cursor is wherever the test puts it.
-class RecordingOwner : public SelectionOwner {
- public:
-  Point CursorPos() const override { return cursor; }
-  void OnShowSelSize(std::unique_ptr<CSizeInfo> info) override { shown.push_back(*info); }
-  void OnHideSelSize() override { ++hidden; }
-
-  Point cursor;
-  std::vector<CSizeInfo> shown;
-  int hidden = 0;
-};
-
-TEST(SelectionTrackerDrag, ReportsTheSizeUnlessTheTopLeftHandleIsUnderTheCursor) {
-  RecordingOwner owner;
-  CSelectionTracker tracker(Rect{50, 50, 100, 100}, kStyle, &owner);
-  tracker.m_rcBounds = Rect{1, 1, 223, 191};
-
-  ASSERT_TRUE(tracker.BeginTrack({75, 75}));
-  owner.cursor = {260, 75};
-  tracker.TrackTo(owner.cursor);  // outside the frame after clamping: still shown
-  ASSERT_EQ(owner.shown.size(), 1u);
-  EXPECT_EQ(owner.shown[0].rect, (Rect{218, 50, 223, 100}));
-  EXPECT_EQ(owner.shown[0].cursor, (Point{260, 75}));
-  tracker.EndTrack(owner.cursor);
-
-  tracker.m_rect = Rect{50, 50, 100, 100};
-  ASSERT_TRUE(tracker.BeginTrack({51, 51}));
-  owner.cursor = {41, 41};
-  tracker.TrackTo(owner.cursor);
-  EXPECT_EQ(tracker.m_rect, (Rect{40, 40, 100, 100}));
-  EXPECT_EQ(owner.hidden, 1);
-  EXPECT_EQ(owner.shown.size(), 1u);
 }
 
 }  // namespace
