@@ -4,14 +4,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/dialog_units.h"
+#include "controls/ext_button.h"
 #include "controls/swatch_button.h"
 #include "fill/ui/fill_preview.h"
+#include "res/resources.h"
 
 namespace pelmoro {
 
@@ -30,25 +30,6 @@ class BlackFrame : public QWidget {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
 };
-
-// A green round check mark for the OK button.
-QIcon CheckMarkIcon() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(QColor(0, 100, 0), 1));
-  painter.setBrush(QColor(0, 170, 0));
-  painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-  QPainterPath tick;
-  tick.moveTo(4.0, 8.5);
-  tick.lineTo(7.0, 11.5);
-  tick.lineTo(12.0, 4.5);
-  painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(tick);
-  return QIcon(pixmap);
-}
 
 template <typename Widget>
 Widget* Place(Widget* widget, const DialogUnits& units, int x, int y, int width, int height) {
@@ -111,10 +92,10 @@ void CFillTypeDlg::CreateControls(const DialogUnits& units) {
   m_preview = Place(new CFillPreview(this), units, 104, 15, 75, 61);
   m_btnFirstColor = Place(new CSwatchButton(this), units, 103, 78, 36, 14);
   m_btnSecondColor = Place(new CSwatchButton(this), units, 143, 78, 36, 14);
-  m_btnOK = Place(new QPushButton(tr("OK"), this), units, 103, 96, 76, 14);
-  m_btnOK->setIcon(CheckMarkIcon());
-  m_btnOK->setIconSize(QSize(16, 16));
-  m_btnOK->setDefault(false);
+  auto* ok = Place(new CExtButtonCtrl(tr("OK"), this), units, 103, 96, 76, 14);
+  ok->SetIcon(16, 16, CheckMarkImage(), QPixmap(), true);
+  ok->setDefault(false);
+  m_btnOK = ok;
 
   connect(m_radioSolid, &QRadioButton::clicked, this, &CFillTypeDlg::OnSolid);
   connect(m_radioGradient, &QRadioButton::clicked, this, &CFillTypeDlg::OnGradient);
