@@ -1,0 +1,120 @@
+#pragma once
+// Ellipses and rounded rectangles as row spans.
+//
+// The ellipse inscribed in a w x h box is the set D of pixels described in raster-notes: a
+// midpoint ellipse with diameters between pixel centres (a = w - 1, b = h - 1). In doubled
+// coordinates about the box centre (X = 2 x - (left + right - 1), likewise Y, so
+// |X| <= A = w - 1 and |Y| <= B = h - 1), with F(X, Y) = B^2 X^2 + A^2 Y^2 - A^2 B^2, a pixel
+// belongs to D when the midpoint one half pixel toward the centre, vertically or
+// horizontally, lies strictly inside the ellipse:
+//     F(X, max(|Y| - 1, 0)) < 0  or  F(max(|X| - 1, 0), Y) < 0.
+// In the flat part of the curve the first test is the midpoint rule of a column, in the
+// steep part the second is that of a row; a curve through a midpoint (a tie) leaves the
+// pixel out, so ties go inward, and the rule is the same on both diagonals of a circle.
+// D is then extended so the outline reaches all four sides: the middle row(s) are full
+// width and every row holds at least the middle pixel(s). D is symmetric and its rows are
+// nested toward the middle.
+//
+// The outline is the set of pixels of D with a 4-neighbour outside D (an 8-connected,
+// one pixel thin curve); each row's fill runs between its outline ends. A box 2 pixels or
+// less wide or high is the plain rectangle, all outline.
+#include <cstdint>
+#include <vector>
+
+#include "render/raster/pixel_target.h"
+
+namespace pelmoro::raster {
+
+// A normalised box [left, right) x [top, bottom), in 64 bits.
+struct Box {
+  std::int64_t left = 0;
+  std::int64_t top = 0;
+  std::int64_t right = 0;
+  std::int64_t bottom = 0;
+  std::int64_t Width() const { return right - left; }
+  std::int64_t Height() const { return bottom - top; }
+  bool Empty() const { return right <= left || bottom <= top; }
+};
+
+// Normalises a box given by two corners in any order.
+Box NormalisedBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+
+// The row profile of the ellipse inscribed in a w x h box (w, h >= 1).
+class EllipseProfile {
+ public:
+  EllipseProfile(std::uint64_t w, std::uint64_t h);
+
+  // The doubled half-width (an integer of A's parity, p <= value <= A) of the row with
+  // doubled offset |Y| = absY <= B from the middle.
+  std::uint64_t HalfWidth2(std::uint64_t absY) const;
+  // The number of pixels the row k rows from the nearer horizontal edge (0 <= k, 2k < h)
+  // leaves out on each side.
+  std::uint64_t Inset(std::uint64_t k) const;
+  // The largest inset any row can have (that of the narrowest possible row).
+  std::uint64_t MaxInset() const { return (a2_ - p_) / 2; }
+  // Whether both sides are at most 32768 pixels (exact 64-bit arithmetic, and stepping
+  // along the whole curve is cheap).
+  bool Small() const { return small_; }
+  // The insets of the rows k = 0 .. out.size() - 1 (2k < h), stepping along the curve
+  // for a small box, else row by row.
+  void Insets(std::vector<std::int64_t>& out) const;
+
+ private:
+  std::uint64_t a2_;
+  std::uint64_t b2_;
+  std::uint64_t p_;
+  bool tiny_;
+  bool small_;
+
+  // Whether the pixel at doubled offsets (x, absY), 2 <= x <= A, 2 <= absY <= B, is in D
+  // (small boxes only).
+  bool InsideSmall(std::uint64_t x, std::uint64_t absY) const;
+};
+
+// A row span [left, right] (both included); empty when left > right.
+struct Span {
+  std::int64_t left = 1;
+  std::int64_t right = 0;
+  bool Empty() const { return left > right; }
+};
+
+// The spans of a figure whose rows are symmetric intervals nested toward the middle
+// (ellipse or rounded rectangle), with insets cached for small figures.
+class RowShape {
+ public:
+  // An ellipse inscribed in box (not empty).
+  static RowShape Ellipse(const Box& box);
+  // A rounded rectangle with corner ellipses of cw x ch (already clamped to the box);
+  // square corners when either is 2 or less.
+  static RowShape RoundRect(const Box& box, std::int64_t cw, std::int64_t ch);
+
+  const Box& box() const { return box_; }
+  // The inset of row y (top <= y < bottom).
+  std::uint64_t Inset(std::int64_t y) const;
+  // The span of row y; empty outside the box.
+  Span SpanAt(std::int64_t y) const;
+
+ private:
+  RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool square);
+  std::uint64_t InsetOfDistance(std::uint64_t k) const;
+
+  Box box_;
+  EllipseProfile corner_;
+  std::uint64_t cornerRows_ = 0;  // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
+  std::vector<std::int64_t> cache_;  // inset by distance k, for figures of few rows
+};
+
+// The outline and interior of row y of a nested row shape: the outline is [span.left,
+// inner.left - 1] and [inner.right + 1, span.right] when inner is not empty, else the whole
+// span.
+struct RowParts {
+  Span span;
+  Span inner;
+};
+RowParts PartsOfRow(const Span& above, const Span& row, const Span& below);
+
+// Paints a nested row shape: outline pixels with the pen, the rest of each row with the
+// brush. Only the rows and columns inside the surface are visited.
+void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush);
+
+}  // namespace pelmoro::raster

@@ -1,0 +1,71 @@
+#include "render/raster/line.h"
+
+#include <algorithm>
+
+#include "render/raster/raster_math.h"
+
+namespace pelmoro::raster {
+
+std::int64_t LineMinorOffset(std::int64_t dmajor, std::int64_t dminor, int bias, std::int64_t k) {
+  const i128 num = static_cast<i128>(2) * dminor * k + dmajor + bias - 1;
+  return static_cast<std::int64_t>(num / (static_cast<i128>(2) * dmajor));
+}
+
+void DrawLine(const PixelTarget& target, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+              std::uint32_t pixel) {
+  const std::int64_t dx = x1 - x0;
+  const std::int64_t dy = y1 - y0;
+  if (dx == 0 && dy == 0) return;
+  const std::int64_t adx = dx < 0 ? -dx : dx;
+  const std::int64_t ady = dy < 0 ? -dy : dy;
+  const bool xMajor = adx >= ady;
+  // Major axis: a0 + sa * k; minor axis: b0 + sb * m(k).
+  const std::int64_t dM = xMajor ? adx : ady;
+  const std::int64_t dm = xMajor ? ady : adx;
+  const std::int64_t a0 = xMajor ? x0 : y0;
+  const std::int64_t b0 = xMajor ? y0 : x0;
+  const std::int64_t sa = (xMajor ? dx : dy) < 0 ? -1 : 1;
+  const std::int64_t sb = (xMajor ? dy : dx) < 0 ? -1 : 1;
+  // Octants 5 and 8 (x-major, going up) and 3 and 6 (y-major, going left).
+  const int bias = (xMajor ? dy < 0 : dx < 0) ? 1 : 0;
+  const std::int64_t aLimit = xMajor ? target.width : target.height;
+  const std::int64_t bLimit = xMajor ? target.height : target.width;
+
+  // Steps k in [0, dM) whose major coordinate lies on the surface.
+  std::int64_t kBegin = 0;
+  std::int64_t kEnd = dM;
+  if (sa > 0) {
+    kBegin = std::max<std::int64_t>(kBegin, -a0);
+    kEnd = std::min<std::int64_t>(kEnd, aLimit - a0);
+  } else {
+    kBegin = std::max<std::int64_t>(kBegin, a0 - (aLimit - 1));
+    kEnd = std::min<std::int64_t>(kEnd, a0 + 1);
+  }
+  if (kBegin >= kEnd) return;
+
+  // The state of the incremental walk at step kBegin, computed exactly.
+  std::int64_t m = LineMinorOffset(dM, dm, bias, kBegin);
+  std::int64_t err = static_cast<std::int64_t>(static_cast<i128>(2) * dm * (kBegin + 1) - dM -
+                                               static_cast<i128>(2) * dM * m);
+  std::int64_t a = a0 + sa * kBegin;
+  std::int64_t b = b0 + sb * m;
+  for (std::int64_t k = kBegin; k < kEnd; ++k) {
+    if (b >= 0 && b < bLimit) {
+      if (xMajor) {
+        target.bits[b * target.width + a] = pixel;
+      } else {
+        target.bits[a * target.width + b] = pixel;
+      }
+    } else if (sb > 0 ? b >= bLimit : b < 0) {
+      break;  // the minor coordinate only moves further away from the surface
+    }
+    if (err + bias > 0) {
+      b += sb;
+      err -= 2 * dM;
+    }
+    err += 2 * dm;
+    a += sa;
+  }
+}
+
+}  // namespace pelmoro::raster

@@ -1,0 +1,44 @@
+#pragma once
+// The pixel buffer the rasteriser paints into, with clipped span and pixel writes.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace pelmoro::raster {
+
+// Sets n pixels from p on, 32 bytes per store where it can.
+inline void FillPixels(std::uint32_t* p, std::int64_t n, std::uint32_t pixel) {
+  typedef std::uint32_t Block __attribute__((vector_size(32)));
+  if (n >= 16) {
+    const Block block = {pixel, pixel, pixel, pixel, pixel, pixel, pixel, pixel};
+    std::int64_t i = 0;
+    for (; i + 8 <= n; i += 8) std::memcpy(p + i, &block, sizeof block);
+    for (; i < n; ++i) p[i] = pixel;
+    return;
+  }
+  for (std::int64_t i = 0; i < n; ++i) p[i] = pixel;
+}
+
+struct PixelTarget {
+  std::uint32_t* bits = nullptr;  // width * height pixels, row after row
+  std::int64_t width = 0;
+  std::int64_t height = 0;
+
+  bool RowVisible(std::int64_t y) const { return y >= 0 && y < height; }
+
+  // Paints the pixels x0..x1 (both included) of row y that lie inside the surface.
+  void Span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) const {
+    if (y < 0 || y >= height) return;
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, width - 1);
+    if (x0 > x1) return;
+    FillPixels(bits + y * width + x0, x1 - x0 + 1, pixel);
+  }
+
+  void Put(std::int64_t x, std::int64_t y, std::uint32_t pixel) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    bits[y * width + x] = pixel;
+  }
+};
+
+}  // namespace pelmoro::raster

@@ -1,0 +1,106 @@
+#include "render/raster/polygon.h"
+
+#include <algorithm>
+
+#include "render/raster/line.h"
+#include "render/raster/raster_math.h"
+
+namespace pelmoro::raster {
+
+namespace {
+
+constexpr std::int64_t kSmall = std::int64_t{1} << 31;
+
+struct Edge {
+  std::int64_t xTop, yTop;        // upper end (smaller y)
+  std::int64_t xBottom, yBottom;  // lower end
+  int direction;
+};
+
+}  // namespace
+
+std::int64_t EdgeCrossing(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::int64_t y) {
+  if (y1 > y2) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const std::int64_t dx = x2 - x1;
+  const std::int64_t dy = y2 - y1;
+  const std::int64_t t = y - y1;
+  if (dx > -kSmall && dx < kSmall && dy < kSmall && t > -kSmall && t < kSmall) {
+    return x1 + CeilDiv64(t * dx, dy);
+  }
+  return static_cast<std::int64_t>(x1 + CeilDiv(static_cast<i128>(t) * dx, dy));
+}
+
+void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
+                   std::uint32_t pixel) {
+  if (crossings.size() < 2) return;
+  std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+  if (rule == FillRule::Alternate) {
+    for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      target.Span(y, crossings[i].x, crossings[i + 1].x - 1, pixel);
+    }
+    return;
+  }
+  int winding = 0;
+  std::int64_t start = 0;
+  for (const Crossing& c : crossings) {
+    const int before = winding;
+    winding += c.direction;
+    if (before == 0 && winding != 0) {
+      start = c.x;
+    } else if (before != 0 && winding == 0) {
+      target.Span(y, start, c.x - 1, pixel);
+    }
+  }
+}
+
+void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t count, std::uint32_t pen,
+                 std::uint32_t brush) {
+  if (points == nullptr || count < 2) return;
+  std::vector<Edge> edges;
+  edges.reserve(count);
+  std::int64_t yMin = points[0].y;
+  std::int64_t yMax = points[0].y;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point& a = points[i];
+    const Point& b = points[(i + 1) % count];
+    yMin = std::min<std::int64_t>(yMin, a.y);
+    yMax = std::max<std::int64_t>(yMax, a.y);
+    if (a.y == b.y) continue;
+    if (a.y < b.y) {
+      edges.push_back({a.x, a.y, b.x, b.y, 1});
+    } else {
+      edges.push_back({b.x, b.y, a.x, a.y, -1});
+    }
+  }
+
+  // Fill, row by row over the visible rows, with an active edge list.
+  const std::int64_t rowBegin = std::max<std::int64_t>(yMin, 0);
+  const std::int64_t rowEnd = std::min<std::int64_t>(yMax, target.height);
+  if (rowBegin < rowEnd && !edges.empty()) {
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+    std::vector<const Edge*> active;
+    std::vector<Crossing> crossings;
+    std::size_t next = 0;
+    for (std::int64_t y = rowBegin; y < rowEnd; ++y) {
+      while (next < edges.size() && edges[next].yTop <= y) active.push_back(&edges[next++]);
+      std::erase_if(active, [y](const Edge* e) { return e->yBottom <= y; });
+      crossings.clear();
+      for (const Edge* e : active) {
+        crossings.push_back({EdgeCrossing(e->xTop, e->yTop, e->xBottom, e->yBottom, y), e->direction});
+      }
+      FillCrossings(target, y, crossings, FillRule::Alternate, brush);
+    }
+  }
+
+  // The closed outline.
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point& a = points[i];
+    const Point& b = points[(i + 1) % count];
+    DrawLine(target, a.x, a.y, b.x, b.y, pen);
+  }
+}
+
+}  // namespace pelmoro::raster

@@ -1,0 +1,34 @@
+#pragma once
+// Polygon scan conversion by the sampling rule of raster-notes: pixel (x, y) is tested at
+// the integer point (x, y); an edge is active on rows top <= y < bottom (horizontal edges
+// are dropped); a crossing is rounded up and a row fills xleft <= x < xright. Left and top
+// edges are in, right and bottom edges out.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "render/geometry.h"
+#include "render/raster/pixel_target.h"
+
+namespace pelmoro::raster {
+
+enum class FillRule { Alternate, Winding };
+
+struct Crossing {
+  std::int64_t x = 0;
+  int direction = 0;  // +1 for an edge going down, -1 going up
+};
+
+// The x where the edge (x1, y1)-(x2, y2) (y1 != y2) crosses row y, rounded up.
+std::int64_t EdgeCrossing(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::int64_t y);
+
+// Fills row y between the given crossings (sorted here) by the rule.
+void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
+                   std::uint32_t pixel);
+
+// Polygon(P, n): fill in alternate mode with the brush, then the closed outline with the
+// pen (line rules, so every vertex is painted). Fewer than 2 points draw nothing.
+void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t count, std::uint32_t pen,
+                 std::uint32_t brush);
+
+}  // namespace pelmoro::raster
