@@ -6,6 +6,7 @@
 #include <QStyleOptionMenuItem>
 
 #include "controls/icon_menu.h"
+#include "controls/icon_menu_painting.h"
 
 namespace pelmoro {
 
@@ -72,10 +73,22 @@ void CIconMenuStyle::drawControl(ControlElement element, const QStyleOption* opt
 
 void CIconMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                    const QWidget* widget) const {
-  if (element == PE_PanelMenu)
-    painter->fillRect(option->rect, ColorsOf(option->palette).menu);
-  else
+  const MenuColors colors = ColorsOf(option->palette);
+  if (element == PE_PanelMenu) {
+    painter->fillRect(option->rect, colors.menu);
+  } else if (element == PE_FrameMenu) {
+    // A raised two-pixel edge: light and dark outside, white and shadow inside.
+    const QColor darkShadow = option->palette.color(QPalette::Active, QPalette::Shadow);
+    Draw3dFrame(*painter, option->rect, colors.light3d, darkShadow);
+    Draw3dFrame(*painter, option->rect.adjusted(1, 1, -1, -1), colors.btnHighlight, colors.btnShadow);
+  } else {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+}
+
+int CIconMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+  if (metric == PM_MenuPanelWidth) return kFrameWidth;
+  return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 QSize CIconMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,

@@ -22,8 +22,10 @@ class CIconMenuStyle : public QProxyStyle {
                      const QWidget* widget) const override;
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                          const QWidget* widget) const override;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
 
   static MenuColors ColorsOf(const QPalette& palette);
+  static constexpr int kFrameWidth = 2;
 
  private:
   MenuMetrics MetricsFor(const QFontMetrics& metrics) const;
