@@ -15,8 +15,13 @@
 #include "app/face_dlg_template.h"
 #include "app/list_mapping.h"
 #include "app/user_prompts.h"
+#include "controls/ext_button.h"
+#include "controls/icon_menu.h"
+#include "controls/icon_menu_install.h"
+#include "controls/shaded_slider.h"
 #include "output/ui/export_command.h"
 #include "render/ui/face_preview.h"
+#include "res/resources.h"
 
 namespace pelmoro {
 
@@ -42,7 +47,10 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
   setWindowTitle(QStringLiteral("Pelmoro"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
+  setWindowIcon(ApplicationIcon());
   CreateMenu();
+  m_menuManager = new CIconMenuManager(this);
+  m_bCreated = InstallIconMenus(this, m_menuBar, *m_menuManager);
   CreateControls();
   FillLists();
   PlaceControls();
@@ -76,7 +84,9 @@ void CFaceDlg::CreateControls() {
   SetControlId(m_cbGlasses, IDC_GLASSES);
   m_cbMustache = new QComboBox(m_panel);
   SetControlId(m_cbMustache, IDC_MUSTACHE);
-  m_btnRandom = new QPushButton(QStringLiteral("Random face"), m_panel);
+  auto* random = new CExtButtonCtrl(QStringLiteral("Random face"), m_panel);
+  random->SetIcon(16, 16, ApplicationIconPixmap(16));
+  m_btnRandom = random;
   SetControlId(m_btnRandom, IDC_RANDOM_FACE);
   // No button is the default one, so Enter presses nothing.
   m_btnRandom->setAutoDefault(false);
@@ -99,7 +109,7 @@ void CFaceDlg::CreateControls() {
   SetControlId(m_chkAnimate, IDC_ANIMATE);
 
   for (int i = 0; i < kSliderCount; ++i) {
-    auto* slider = new QSlider(Qt::Horizontal, m_panel);
+    auto* slider = new CShadedSlider(m_panel);
     slider->setRange(0, kSliderMaximum);
     slider->setPageStep(kSliderMaximum / 5);
     slider->setTickPosition(QSlider::NoTicks);

@@ -19,6 +19,7 @@ class QSlider;
 namespace pelmoro {
 
 class CFacePreview;
+class CIconMenuManager;
 class UserPrompts;
 struct DluRect;
 
@@ -84,6 +85,8 @@ class CFaceDlg : public QDialog {
   QAction* Action(int commandId) const;
   bool IsSelectionEnabled() const { return m_bSelectionEnabled; }
   const DialogUnits& Units() const { return m_units; }
+  // False when the menus could not get their images; the program then ends at once.
+  bool IsCreated() const { return m_bCreated; }
 
  public slots:
   // Enter never closes the window.
@@ -123,6 +126,8 @@ class CFaceDlg : public QDialog {
   std::array<QWidget*, 25> m_labels{};
   QWidget* m_separator = nullptr;
   std::map<int, QAction*> m_actions;
+  CIconMenuManager* m_menuManager = nullptr;
+  bool m_bCreated = true;
 };
 
 }  // namespace pelmoro

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QFile>
 
-#include "app/about_dlg.h"
+#include "app/about_box.h"
 #include "app/face_dlg.h"
 #include "app/user_prompts.h"
 #include "model/document.h"

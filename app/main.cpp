@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Pelmoro"));
   // The one seeding of the program's random generator: the time in seconds.
   pelmoro::CFaceDlg dialog(static_cast<std::uint32_t>(std::time(nullptr)));
+  if (!dialog.IsCreated()) return 1;
   dialog.exec();
   return 0;
 }
