@@ -38,28 +38,31 @@ const ColorRamp& RampFor(Color from, Color to) {
 
 // q = floor(255 t + 0.5) with t = numerator / denominator written as the exact fraction
 // q = floor((510 n + d) / (2 d)). Along a row the diagonal modes' numerator grows by a fixed
-// step per column, so q is stepped with a remainder instead of a division per pixel.
+// step per column, so q is stepped with a remainder instead of a division per pixel. U is
+// 64-bit for every rectangle whose sides fit in 24 bits, and 128-bit beyond.
+template <typename U>
 class StepCounter {
  public:
-  StepCounter(u128 numerator, u128 step, u128 denominator)
-      : step_(step * 510), denominator_(denominator * 2) {
-    const u128 scaled = numerator * 510 + denominator;
-    q_ = static_cast<int>(std::min<u128>(scaled / denominator_, 255));
+  StepCounter(U numerator, U step, U denominator) : step_(step * 510), denominator_(denominator * 2) {
+    const U scaled = numerator * 510 + denominator;
+    q_ = static_cast<int>(std::min<U>(scaled / denominator_, 255));
     remainder_ = scaled % denominator_;
   }
-  int q() const { return q_; }
+  // Inside the rectangle t stays below 1, so q never passes 255; the mask only keeps a
+  // lookup in the ramp whatever happens.
+  int q() const { return q_ & 0xFF; }
   void Advance() {
     remainder_ += step_;
-    while (remainder_ >= denominator_ && q_ < 255) {
+    while (remainder_ >= denominator_) {
       remainder_ -= denominator_;
       ++q_;
     }
   }
 
  private:
-  u128 step_;
-  u128 denominator_;
-  u128 remainder_ = 0;
+  U step_;
+  U denominator_;
+  U remainder_ = 0;
   int q_ = 0;
 };
 
@@ -97,6 +100,26 @@ Color GradientColorAt(std::int32_t px, std::int32_t py, std::int32_t x, std::int
   return FromPixel(pixel);
 }
 
+namespace {
+
+template <typename U>
+void FillRow(std::uint32_t* out, std::int64_t count, const Position& start, const Position& last,
+             const std::uint32_t* ramp) {
+  if (!start.falling) {
+    StepCounter<U> counter(static_cast<U>(start.numerator), static_cast<U>(start.step),
+                           static_cast<U>(start.denominator));
+    for (std::int64_t i = 0; i < count; ++i, counter.Advance()) out[i] = ramp[counter.q()];
+    return;
+  }
+  // Falling position: walk the row from its right end, where the position is smallest.
+  StepCounter<U> counter(static_cast<U>(last.numerator), static_cast<U>(last.step), static_cast<U>(last.denominator));
+  for (std::int64_t i = count - 1; i >= 0; --i, counter.Advance()) out[i] = ramp[counter.q()];
+}
+
+bool FitsSixtyFourBits(std::int32_t width, std::int32_t height) { return width < (1 << 24) && height < (1 << 24); }
+
+}  // namespace
+
 void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int32_t py, std::int32_t x, std::int32_t y,
                  std::int32_t width, std::int32_t height, Color from, Color to, GradientMode mode) {
   if (width <= 0 || height <= 0 || x1 <= x0) return;
@@ -106,17 +129,36 @@ void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int3
   const std::uint64_t dy = static_cast<std::uint64_t>(static_cast<std::int64_t>(py) - y);
   const std::uint64_t dx0 = static_cast<std::uint64_t>(static_cast<std::int64_t>(x0) - x);
   const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
-
   const Position start = PositionOf(dx0, dy, w, h, mode);
-  if (!start.falling) {
-    StepCounter counter(start.numerator, start.step, start.denominator);
-    for (std::int64_t i = 0; i < count; ++i, counter.Advance()) out[i] = ramp.pixel[counter.q()];
-    return;
-  }
-  // Falling position: walk the row from its right end, where the position is smallest.
   const Position last = PositionOf(dx0 + static_cast<std::uint64_t>(count - 1), dy, w, h, mode);
-  StepCounter counter(last.numerator, last.step, last.denominator);
-  for (std::int64_t i = count - 1; i >= 0; --i, counter.Advance()) out[i] = ramp.pixel[counter.q()];
+  if (FitsSixtyFourBits(width, height)) {
+    FillRow<std::uint64_t>(out, count, start, last, ramp.pixel);
+  } else {
+    FillRow<u128>(out, count, start, last, ramp.pixel);
+  }
+}
+
+void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
+                  std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
+                  Color to, GradientMode mode) {
+  if (x1 <= x0 || y1 <= y0) return;
+  const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
+  std::uint32_t* first = pixels + static_cast<std::int64_t>(y0) * stride + x0;
+  GradientRow(first, x0, x1, y0, x, y, width, height, from, to, mode);
+  for (std::int64_t row = static_cast<std::int64_t>(y0) + 1; row < y1; ++row) {
+    std::uint32_t* out = pixels + row * stride + x0;
+    if (mode == GradientHorizontal) {
+      // Every row of a horizontal gradient is the same.
+      std::copy(first, first + count, out);
+    } else if (mode == GradientVertical) {
+      // Every pixel of a vertical gradient's row is the same.
+      std::uint32_t pixel = 0;
+      GradientRow(&pixel, x0, x0 + 1, static_cast<std::int32_t>(row), x, y, width, height, from, to, mode);
+      std::fill(out, out + count, pixel);
+    } else {
+      GradientRow(out, x0, x1, static_cast<std::int32_t>(row), x, y, width, height, from, to, mode);
+    }
+  }
 }
 
 }  // namespace pelmoro

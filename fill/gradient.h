@@ -21,4 +21,11 @@ Color GradientColorAt(std::int32_t px, std::int32_t py, std::int32_t x, std::int
 void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int32_t py, std::int32_t x, std::int32_t y,
                  std::int32_t width, std::int32_t height, Color from, Color to, GradientMode mode);
 
+// Fills the part [x0, x1) x [y0, y1) of a pixel buffer (0xFFRRGGBB words, rows `stride`
+// pixels apart, `pixels` pointing at pixel (0, 0)) with the gradient over (x, y, width,
+// height). The part must lie inside both the buffer and the gradient's rectangle.
+void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
+                  std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
+                  Color to, GradientMode mode);
+
 }  // namespace pelmoro

@@ -115,11 +115,9 @@ void CMemoryDC::GradientFill(std::int32_t x, std::int32_t y, std::int32_t width,
   const std::int64_t y0 = std::max<std::int64_t>(y, 0);
   const std::int64_t y1 = std::min<std::int64_t>(static_cast<std::int64_t>(y) + height, height_);
   if (x0 >= x1) return;
-  for (std::int64_t row = y0; row < y1; ++row) {
-    std::uint32_t* out = pixels_.data() + row * width_ + x0;
-    GradientRow(out, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(x1), static_cast<std::int32_t>(row), x, y,
-                width, height, from, to, mode);
-  }
+  if (y0 >= y1) return;
+  GradientRect(pixels_.data(), width_, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(x1),
+               static_cast<std::int32_t>(y0), static_cast<std::int32_t>(y1), x, y, width, height, from, to, mode);
 }
 
 Color CMemoryDC::SelectPen(Color c) {
