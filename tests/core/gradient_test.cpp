@@ -2,6 +2,7 @@
 
 #include "fill/fill_settings.h"
 #include "fill/gradient.h"
+#include "render/memory_dc.h"
 #include "render/recording_surface.h"
 
 namespace pelmoro {
@@ -49,6 +50,23 @@ TEST(Gradient, DiagonalsAreConstantAlongTheOtherDiagonal) {
     EXPECT_EQ(At(7 * k, 191 - 6 * k - 60, GradientForwardDiagonal), At(7 * (k + 1), 191 - 6 * (k + 1) - 60, GradientForwardDiagonal));
     EXPECT_EQ(At(223 - 7 * k, 160 - 6 * k, GradientBackwardDiagonal),
               At(223 - 7 * (k + 1), 160 - 6 * (k + 1), GradientBackwardDiagonal));
+  }
+}
+
+TEST(Gradient, SurfaceFillMatchesThePixelRuleAndClips) {
+  // A rectangle that sticks out of the surface on the left and bottom, in every direction.
+  for (int mode = 0; mode < 4; ++mode) {
+    CMemoryDC dc(64, 48, 0x00000000);
+    dc.GradientFill(-10, 5, 70, 60, 0x00102030, 0x00F0E0D0, static_cast<GradientMode>(mode));
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 64; ++x) {
+        const bool inside = x < 60 && y >= 5;
+        const Color expected = inside ? GradientColorAt(x, y, -10, 5, 70, 60, 0x00102030, 0x00F0E0D0,
+                                                        static_cast<GradientMode>(mode))
+                                      : 0x00000000;
+        ASSERT_EQ(dc.GetPixel(x, y), expected) << "mode " << mode << " at " << x << ", " << y;
+      }
+    }
   }
 }
 
