@@ -23,12 +23,17 @@ Status WriteError(const std::string& path, int error) {
 }
 
 // Follows a chain of symbolic links so that saving through a link replaces the file it
-// points to and keeps the link.
-std::string ResolveLinks(const std::string& path) {
+// points to and keeps the link. A chain that never ends (links pointing at each other)
+// fails as the system's own lookup does, rather than replacing the last link with a file.
+bool ResolveLinks(const std::string& path, std::string* resolved) {
+  constexpr int kMaxHops = 40;
   std::string current = path;
-  for (int hops = 0; hops < 40; ++hops) {
+  for (int hops = 0; hops <= kMaxHops; ++hops) {
     std::string target;
-    if (!ReadLink(current, &target)) return current;
+    if (!ReadLink(current, &target)) {
+      *resolved = current;
+      return true;
+    }
     if (!target.empty() && target[0] == '/') {
       current = target;
     } else {
@@ -36,7 +41,7 @@ std::string ResolveLinks(const std::string& path) {
       current = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) + target;
     }
   }
-  return current;
+  return false;
 }
 
 std::string RandomSuffix() {
@@ -95,7 +100,8 @@ Status WriteAndCommit(int dirFd, const std::string& base, const std::string& pat
 
 Status WriteFileAtomically(const std::string& path, const std::function<Status(std::FILE*)>& write) {
   if (path.empty()) return WriteError(path, ENOENT);
-  const std::string target = ResolveLinks(path);
+  std::string target;
+  if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
   std::string base;
   int error = 0;
   const int dirFd = OpenParentDirectory(target, &base, &error);
