@@ -1,0 +1,116 @@
+#include "reliability_support.h"
+
+#include <dirent.h>
+#include <unistd.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "app/face_dlg.h"
+#include "app/list_mapping.h"
+#include "render/ui/face_preview.h"
+
+namespace pelmoro {
+
+DialogOnScreen::DialogOnScreen(std::uint32_t seed) : dialog(new CFaceDlg(seed)) {
+  dialog->SetUserPrompts(prompts);
+  dialog->show();
+  (void)QTest::qWaitForWindowExposed(dialog);
+}
+
+DialogOnScreen::~DialogOnScreen() { delete dialog; }
+
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::vector<std::uint8_t> FileBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray data = file.readAll();
+  return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+void PutFileBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    ADD_FAILURE() << "cannot write " << path.toStdString();
+    return;
+  }
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+std::vector<std::string> FolderEntries(const QString& folder) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(NativePath(folder).c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::uint64_t BytesReadByProcess() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  std::uint64_t value = 0;
+  while (io >> key >> value)
+    if (key == "rchar:") return value;
+  return 0;
+}
+
+std::size_t ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  std::size_t total = 0;
+  std::size_t resident = 0;
+  statm >> total >> resident;
+  return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+::testing::AssertionResult ControlsShowTheRecord(CFaceDlg& dialog) {
+  const CFace& face = dialog.Preview().Face();
+  std::ostringstream wrong;
+  for (int i = 0; i < CFaceDlg::kSliderCount; ++i) {
+    const QSlider* slider = dialog.Slider(i);
+    const int shown = std::clamp(face.SliderParameter(i), slider->minimum(), slider->maximum());
+    if (slider->value() != shown)
+      wrong << " slider " << i << " shows " << slider->value() << " for " << face.SliderParameter(i) << ";";
+  }
+  const auto checkList = [&wrong](const QComboBox* list, const char* name, const char* expected) {
+    if (list->currentText() != QString::fromLatin1(expected))
+      wrong << " " << name << " list shows \"" << list->currentText().toStdString() << "\" instead of \"" << expected
+            << "\";";
+  };
+  checkList(dialog.FaceTypeList(), "face type", FaceTypeItemText(face.faceType));
+  checkList(dialog.GlassesList(), "glasses", GlassesItemText(face.glasses));
+  checkList(dialog.MustacheList(), "mustache", MustacheItemText(face.mustache));
+  if (wrong.str().empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "controls and record disagree:" << wrong.str();
+}
+
+QPoint SliderHandleCentre(const QSlider* slider, int value) {
+  QStyleOptionSlider option;
+  option.initFrom(slider);
+  option.orientation = slider->orientation();
+  option.minimum = slider->minimum();
+  option.maximum = slider->maximum();
+  option.sliderPosition = value;
+  option.sliderValue = value;
+  option.singleStep = slider->singleStep();
+  option.pageStep = slider->pageStep();
+  option.tickPosition = slider->tickPosition();
+  option.upsideDown = slider->invertedAppearance();
+  if (slider->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  option.subControls = QStyle::SC_All;
+  return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+}
+
+}  // namespace pelmoro
