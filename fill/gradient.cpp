@@ -1,6 +1,8 @@
 #include "fill/gradient.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "render/memory_dc.h"
 
@@ -138,10 +140,49 @@ void GradientRow(std::uint32_t* out, std::int32_t x0, std::int32_t x1, std::int3
   }
 }
 
+namespace {
+
+// A diagonal gradient's position is (h dx + w dy) / 2wh, or with g = gcd(w, h) the integer
+// M = (h/g) dx + (w/g) dy over T = 2wh/g (the backward diagonal counts w - dx instead of
+// dx). When T is small next to the area, the colour of every M is worked out once and each
+// pixel is a table lookup.
+bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1,
+                          std::int32_t y0, std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width,
+                          std::int32_t height, const std::uint32_t* ramp, GradientMode mode) {
+  const std::int64_t g = std::gcd<std::int64_t>(width, height);
+  const std::int64_t a = height / g;
+  const std::int64_t b = width / g;
+  const std::int64_t total = 2 * a * width;
+  const std::int64_t area = (static_cast<std::int64_t>(x1) - x0) * (static_cast<std::int64_t>(y1) - y0);
+  if (total > area || total > (std::int64_t{1} << 22)) return false;
+
+  std::vector<std::uint32_t> colorOf(static_cast<std::size_t>(total));
+  StepCounter<std::uint64_t> counter(0, 1, static_cast<std::uint64_t>(total));
+  for (std::uint32_t& pixel : colorOf) {
+    pixel = ramp[counter.q()];
+    counter.Advance();
+  }
+  const bool backward = mode == GradientBackwardDiagonal;
+  const std::int64_t columnStep = backward ? -a : a;
+  for (std::int64_t row = y0; row < y1; ++row) {
+    const std::int64_t dx0 = static_cast<std::int64_t>(x0) - x;
+    std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y);
+    std::uint32_t* out = pixels + row * stride;
+    for (std::int64_t column = x0; column < x1; ++column, m += columnStep) out[column] = colorOf[static_cast<std::size_t>(m)];
+  }
+  return true;
+}
+
+}  // namespace
+
 void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
                   std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
                   Color to, GradientMode mode) {
   if (x1 <= x0 || y1 <= y0) return;
+  if ((mode == GradientForwardDiagonal || mode == GradientBackwardDiagonal) && width > 0 && height > 0 &&
+      PaintDiagonalByTable(pixels, stride, x0, x1, y0, y1, x, y, width, height, RampFor(from, to).pixel, mode)) {
+    return;
+  }
   const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
   std::uint32_t* first = pixels + static_cast<std::int64_t>(y0) * stride + x0;
   GradientRow(first, x0, x1, y0, x, y, width, height, from, to, mode);
