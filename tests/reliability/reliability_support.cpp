@@ -75,6 +75,15 @@ std::size_t ResidentBytes() {
   return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
+std::size_t AnonymousResidentBytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("RssAnon:", 0) == 0) return std::stoull(line.substr(8)) * 1024;  // "RssAnon:  4712 kB"
+  }
+  return 0;
+}
+
 ::testing::AssertionResult ControlsShowTheRecord(CFaceDlg& dialog) {
   const CFace& face = dialog.Preview().Face();
   std::ostringstream wrong;

@@ -47,8 +47,11 @@ std::vector<std::string> FolderEntries(const QString& folder);
 
 // Bytes this process has read through read() and similar calls so far (/proc/self/io).
 std::uint64_t BytesReadByProcess();
-// Resident memory of the process, in bytes (/proc/self/statm).
+// Resident memory of the process, in bytes (/proc/self/statm), and the part of it that is
+// not mapped from files (RssAnon in /proc/self/status): the heap, stacks and other
+// private memory, without library pages that are read in on first use.
 std::size_t ResidentBytes();
+std::size_t AnonymousResidentBytes();
 
 // True when slider, lists and record agree: each slider shows its parameter (held to the
 // slider's range) and each list the item for its value.
