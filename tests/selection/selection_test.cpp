@@ -44,7 +44,8 @@ class Selection : public ::testing::Test {
   void Press(QPoint p) { QTest::mousePress(&preview, Qt::LeftButton, {}, p); }
   void Move(QPoint p) { QTest::mouseMove(&preview, p); }
   void Release(QPoint p) { QTest::mouseRelease(&preview, Qt::LeftButton, {}, p); }
-  const Rect& Frame() { return preview.Tracker()->m_rect; }
+  // By value: a click outside the frame replaces the tracker that holds it.
+  Rect Frame() { return preview.Tracker()->m_rect; }
   const SelectionSizeTip& SizeTip() { return preview.Selection().SizeTip(); }
   // The block's rectangle, read back the way the preview uses it: a press outside the
   // frame puts a new frame around the block.
