@@ -10,40 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "raster_pictures.h"
 #include "render/memory_dc.h"
 
 namespace pelmoro {
 namespace {
 
-constexpr Color kPaper = 0x00FFFFFF;
-constexpr Color kInk = 0x000000FF;
-constexpr Color kFill = 0x0000FF00;
-
-// The pixels of the surface as text, one line per row: '.' paper, '#' pen, 'o' brush.
-std::string Picture(const CMemoryDC& dc) {
-  std::string text;
-  for (int y = 0; y < dc.Height(); ++y) {
-    for (int x = 0; x < dc.Width(); ++x) {
-      const Color c = dc.GetPixel(x, y);
-      text += c == kPaper ? '.' : c == kInk ? '#' : c == kFill ? 'o' : '?';
-    }
-    text += '\n';
-  }
-  return text;
-}
-
-std::string Lines(std::initializer_list<const char*> rows) {
-  std::string text;
-  for (const char* row : rows) (text += row) += '\n';
-  return text;
-}
-
-CMemoryDC Paper(int w, int h) {
-  CMemoryDC dc(w, h, kPaper);
-  dc.SelectPen(kInk);
-  dc.SelectBrush(kFill);
-  return dc;
-}
+using testing::kFill;
+using testing::kInk;
+using testing::kPaper;
+using testing::Lines;
+using testing::Paper;
+using testing::Picture;
 
 enum class Kind { Arc, Chord, Pie };
 

@@ -7,42 +7,18 @@
 #include <vector>
 
 #include "fill/gradient.h"
+#include "raster_pictures.h"
 #include "render/memory_dc.h"
 
 namespace pelmoro {
 namespace {
 
-constexpr Color kPaper = 0x00FFFFFF;
-constexpr Color kInk = 0x000000FF;
-constexpr Color kFill = 0x0000FF00;
-
-// The pixels of (x0, y0, w, h) as text, one line per row: '.' paper, '#' ink (pen),
-// 'o' fill (brush), '?' anything else.
-std::string Picture(const CMemoryDC& dc, int x0, int y0, int w, int h) {
-  std::string text;
-  for (int y = y0; y < y0 + h; ++y) {
-    for (int x = x0; x < x0 + w; ++x) {
-      const Color c = dc.GetPixel(x, y);
-      text += c == kPaper ? '.' : c == kInk ? '#' : c == kFill ? 'o' : '?';
-    }
-    text += '\n';
-  }
-  return text;
-}
-std::string Picture(const CMemoryDC& dc) { return Picture(dc, 0, 0, dc.Width(), dc.Height()); }
-
-std::string Lines(std::initializer_list<const char*> rows) {
-  std::string text;
-  for (const char* row : rows) (text += row) += '\n';
-  return text;
-}
-
-CMemoryDC Paper(int w, int h) {
-  CMemoryDC dc(w, h, kPaper);
-  dc.SelectPen(kInk);
-  dc.SelectBrush(kFill);
-  return dc;
-}
+using testing::kFill;
+using testing::kInk;
+using testing::kPaper;
+using testing::Lines;
+using testing::Paper;
+using testing::Picture;
 
 int CountInk(const CMemoryDC& dc) {
   int n = 0;
