@@ -46,6 +46,8 @@ std::string RecordingSurface::Call::ToString() const {
       for (const Point& p : points) out << " (" << p.x << ", " << p.y << ")";
       break;
     case Op::FillSolidRect: out << " colour " << Hex(color); break;
+    case Op::MoveTo:
+    case Op::LineTo: out << " to (" << start.x << ", " << start.y << ")"; break;
     case Op::GradientFill: out << " from " << Hex(color) << " to " << Hex(color2) << " mode " << a; break;
     default: break;
   }
@@ -77,26 +79,16 @@ void RecordingSurface::RoundRect(const Rect& r, std::int32_t cornerWidth, std::i
   call.b = cornerHeight;
 }
 
-void RecordingSurface::Arc(const Rect& r, Point start, Point end) {
-  Call& call = Add(Op::Arc);
+void RecordingSurface::AddArcFigure(Op op, const Rect& r, Point start, Point end) {
+  Call& call = Add(op);
   call.rect = r;
   call.start = start;
   call.end = end;
 }
 
-void RecordingSurface::Chord(const Rect& r, Point start, Point end) {
-  Call& call = Add(Op::Chord);
-  call.rect = r;
-  call.start = start;
-  call.end = end;
-}
-
-void RecordingSurface::Pie(const Rect& r, Point start, Point end) {
-  Call& call = Add(Op::Pie);
-  call.rect = r;
-  call.start = start;
-  call.end = end;
-}
+void RecordingSurface::Arc(const Rect& r, Point start, Point end) { AddArcFigure(Op::Arc, r, start, end); }
+void RecordingSurface::Chord(const Rect& r, Point start, Point end) { AddArcFigure(Op::Chord, r, start, end); }
+void RecordingSurface::Pie(const Rect& r, Point start, Point end) { AddArcFigure(Op::Pie, r, start, end); }
 
 void RecordingSurface::Polygon(const Point* points, int count) {
   Call& call = Add(Op::Polygon);

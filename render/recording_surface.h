@@ -50,6 +50,7 @@ class RecordingSurface : public Surface {
 
  private:
   Call& Add(Op op);
+  void AddArcFigure(Op op, const Rect& r, Point start, Point end);
   std::vector<Call> calls_;
   Color pen_ = 0x00000000;
   Color brush_ = 0x00FFFFFF;
