@@ -164,11 +164,30 @@ bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32
   }
   const bool backward = mode == GradientBackwardDiagonal;
   const std::int64_t columnStep = backward ? -a : a;
+  const std::int64_t dx0 = static_cast<std::int64_t>(x0) - x;
+  // Columns [from, to) of a row, straight from the table.
+  const auto lookUp = [&](std::uint32_t* out, std::int64_t row, std::int64_t from, std::int64_t to) {
+    std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y) + columnStep * (from - x0);
+    for (std::int64_t column = from; column < to; ++column, m += columnStep) out[column] = colorOf[static_cast<std::size_t>(m)];
+  };
+  // Going down a rows adds a * b to M, as going b columns along does: such a row is the row
+  // a above it shifted by b columns, left for the forward diagonal and right for the
+  // backward one, with only the b columns shifted in to look up.
+  const std::int64_t shift = std::min<std::int64_t>(b, static_cast<std::int64_t>(x1) - x0);
   for (std::int64_t row = y0; row < y1; ++row) {
-    const std::int64_t dx0 = static_cast<std::int64_t>(x0) - x;
-    std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y);
     std::uint32_t* out = pixels + row * stride;
-    for (std::int64_t column = x0; column < x1; ++column, m += columnStep) out[column] = colorOf[static_cast<std::size_t>(m)];
+    if (row - y0 < a) {
+      lookUp(out, row, x0, x1);
+      continue;
+    }
+    const std::uint32_t* above = out - a * stride;
+    if (backward) {
+      std::copy(above + x0, above + x1 - shift, out + x0 + shift);
+      lookUp(out, row, x0, x0 + shift);
+    } else {
+      std::copy(above + x0 + shift, above + x1, out + x0);
+      lookUp(out, row, x1 - shift, x1);
+    }
   }
   return true;
 }
