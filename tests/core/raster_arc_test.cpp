@@ -16,12 +16,7 @@
 namespace pelmoro {
 namespace {
 
-using testing::kFill;
-using testing::kInk;
-using testing::kPaper;
-using testing::Lines;
-using testing::Paper;
-using testing::Picture;
+using namespace testing;  // the text pictures of raster_pictures.h
 
 enum class Kind { Arc, Chord, Pie };
 
@@ -116,7 +111,6 @@ void ReferenceLine(i64 x0, i64 y0, i64 x1, i64 y1, const std::function<void(i64,
 
 // The reference figure on a surface of w x h, box at (ox, oy).
 std::string ReferencePicture(int width, int height, Kind kind, i64 ox, i64 oy, i64 w, i64 h, Point s, Point e) {
-  std::string text;
   std::vector<char> pic(static_cast<std::size_t>(width * height), '.');
   auto put = [&](char c) {
     return [&, c](i64 x, i64 y) {
@@ -176,11 +170,7 @@ std::string ReferencePicture(int width, int height, Kind kind, i64 ox, i64 oy, i
       ReferenceLine(cx + ox, cy + oy, ps.x, ps.y, put('#'));
     }
   }
-  for (int y = 0; y < height; ++y) {
-    text.append(pic.begin() + y * width, pic.begin() + (y + 1) * width);
-    text += '\n';
-  }
-  return text;
+  return GridText(pic, width, height);
 }
 
 // ---- Worked pictures. ----

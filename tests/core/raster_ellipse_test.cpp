@@ -15,12 +15,7 @@
 namespace pelmoro {
 namespace {
 
-using testing::kFill;
-using testing::kInk;
-using testing::kPaper;
-using testing::Lines;
-using testing::Paper;
-using testing::Picture;
+using namespace testing;  // the text pictures of raster_pictures.h
 
 using Inside = std::function<bool(long long x, long long y)>;
 

@@ -2,6 +2,7 @@
 // Small pictures of the raster surface as text, so coverage tests read like the figures.
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "render/memory_dc.h"
 
@@ -30,6 +31,16 @@ inline std::string Picture(const CMemoryDC& dc) { return Picture(dc, 0, 0, dc.Wi
 inline std::string Lines(std::initializer_list<const char*> rows) {
   std::string text;
   for (const char* row : rows) (text += row) += '\n';
+  return text;
+}
+
+// A width x height grid of picture characters, row after row, as the text of Picture.
+inline std::string GridText(const std::vector<char>& grid, int width, int height) {
+  std::string text;
+  for (int y = 0; y < height; ++y) {
+    text.append(grid.begin() + y * width, grid.begin() + (y + 1) * width);
+    text += '\n';
+  }
   return text;
 }
 

@@ -14,12 +14,7 @@
 namespace pelmoro {
 namespace {
 
-using testing::kFill;
-using testing::kInk;
-using testing::kPaper;
-using testing::Lines;
-using testing::Paper;
-using testing::Picture;
+using namespace testing;  // the text pictures of raster_pictures.h
 
 int Count(const CMemoryDC& dc, Color c) {
   int n = 0;
@@ -79,12 +74,7 @@ std::string Reference(int width, int height, const std::vector<Point>& p) {
       xMajor ? put(a, b, '#') : put(b, a, '#');
     }
   }
-  std::string text;
-  for (int y = 0; y < height; ++y) {
-    text.append(pic.begin() + y * width, pic.begin() + (y + 1) * width);
-    text += '\n';
-  }
-  return text;
+  return GridText(pic, width, height);
 }
 
 TEST(RasterPolygon, SquareExample) {

@@ -13,12 +13,7 @@
 namespace pelmoro {
 namespace {
 
-using testing::kFill;
-using testing::kInk;
-using testing::kPaper;
-using testing::Lines;
-using testing::Paper;
-using testing::Picture;
+using namespace testing;  // the text pictures of raster_pictures.h
 
 int CountInk(const CMemoryDC& dc) {
   int n = 0;

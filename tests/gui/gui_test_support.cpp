@@ -52,23 +52,6 @@ QImage PipelinePicture(const FacePicture& picture) {
 
 QImage Shown(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QPoint SliderHandleCentre(const QSlider* slider, int value) {
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = value;
-  option.sliderValue = value;
-  option.singleStep = slider->singleStep();
-  option.pageStep = slider->pageStep();
-  option.tickPosition = slider->tickPosition();
-  option.upsideDown = slider->invertedAppearance();
-  option.state |= QStyle::State_Horizontal;
-  option.subControls = QStyle::SC_All;
-  return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-}
-
 std::vector<std::uint8_t> ReadBytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};

@@ -8,6 +8,7 @@
 
 #include "app/user_prompts.h"
 #include "render/face_picture.h"
+#include "slider_geometry.h"
 
 class QSlider;
 
@@ -57,8 +58,6 @@ QImage PipelinePicture(const FacePicture& picture);
 // What a widget shows, as 32-bit RGB.
 QImage Shown(QWidget* widget);
 
-// The centre of a slider's handle when it stands at `value`.
-QPoint SliderHandleCentre(const QSlider* slider, int value);
 
 std::vector<std::uint8_t> ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::vector<std::uint8_t>& bytes);

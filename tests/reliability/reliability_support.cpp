@@ -105,21 +105,4 @@ std::size_t AnonymousResidentBytes() {
   return ::testing::AssertionFailure() << "controls and record disagree:" << wrong.str();
 }
 
-QPoint SliderHandleCentre(const QSlider* slider, int value) {
-  QStyleOptionSlider option;
-  option.initFrom(slider);
-  option.orientation = slider->orientation();
-  option.minimum = slider->minimum();
-  option.maximum = slider->maximum();
-  option.sliderPosition = value;
-  option.sliderValue = value;
-  option.singleStep = slider->singleStep();
-  option.pageStep = slider->pageStep();
-  option.tickPosition = slider->tickPosition();
-  option.upsideDown = slider->invertedAppearance();
-  if (slider->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
-  option.subControls = QStyle::SC_All;
-  return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
-}
-
 }  // namespace pelmoro

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/user_prompts.h"
+#include "tests/gui/slider_geometry.h"
 
 class QSlider;
 class QWidget;
@@ -57,7 +58,5 @@ std::size_t AnonymousResidentBytes();
 // slider's range) and each list the item for its value.
 ::testing::AssertionResult ControlsShowTheRecord(CFaceDlg& dialog);
 
-// The centre of a slider's handle when it stands at `value`.
-QPoint SliderHandleCentre(const QSlider* slider, int value);
 
 }  // namespace pelmoro
