@@ -8,7 +8,8 @@ namespace pelmoro {
 
 DialogUnits DialogUnits::ForFont(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int lettersWidth = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int lettersWidth =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   const int averageWidth = (lettersWidth / 26 + 1) / 2;
   return {averageWidth > 0 ? averageWidth : 1, metrics.height() > 0 ? metrics.height() : 1};
 }

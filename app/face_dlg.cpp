@@ -184,9 +184,8 @@ QAction* CFaceDlg::Action(int commandId) const {
 // a control would not fit its place, the units grow until everything fits.
 void CFaceDlg::PlaceControls() {
   m_units = FittingUnits();
-  m_panel->setFixedSize(m_units.ToPixels(0, 0, face_dlg_template::kClientArea.width,
-                                         face_dlg_template::kClientArea.height)
-                            .size());
+  m_panel->setFixedSize(
+      m_units.ToPixels(0, 0, face_dlg_template::kClientArea.width, face_dlg_template::kClientArea.height).size());
   const QRect previewPlace = m_units.ToPixels(face_dlg_template::kPreview.x, face_dlg_template::kPreview.y, 0, 0);
   m_preview->move(previewPlace.topLeft());
   for (int i = 0; i < kSliderCount; ++i) Place(m_sliders[i], face_dlg_template::SliderRect(i));

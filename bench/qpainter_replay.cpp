@@ -30,10 +30,18 @@ QLinearGradient GradientFor(const RecordingSurface::Call& call) {
   const QRect r(call.rect.left, call.rect.top, call.rect.Width(), call.rect.Height());
   QLinearGradient gradient;
   switch (call.a) {
-    case GradientVertical: gradient = QLinearGradient(r.topLeft(), r.bottomLeft()); break;
-    case GradientForwardDiagonal: gradient = QLinearGradient(r.topLeft(), r.bottomRight()); break;
-    case GradientBackwardDiagonal: gradient = QLinearGradient(r.topRight(), r.bottomLeft()); break;
-    default: gradient = QLinearGradient(r.topLeft(), r.topRight()); break;
+    case GradientVertical:
+      gradient = QLinearGradient(r.topLeft(), r.bottomLeft());
+      break;
+    case GradientForwardDiagonal:
+      gradient = QLinearGradient(r.topLeft(), r.bottomRight());
+      break;
+    case GradientBackwardDiagonal:
+      gradient = QLinearGradient(r.topRight(), r.bottomLeft());
+      break;
+    default:
+      gradient = QLinearGradient(r.topLeft(), r.topRight());
+      break;
   }
   gradient.setColorAt(0, ToQColor(call.color));
   gradient.setColorAt(1, ToQColor(call.color2));
@@ -50,7 +58,9 @@ void ReplayWithQPainter(const RecordingSurface& recording, QImage& image) {
     painter.setPen(QPen(ToQColor(call.pen), 0));
     painter.setBrush(ToQColor(call.brush));
     switch (call.op) {
-      case RecordingSurface::Op::Ellipse: painter.drawEllipse(Box(call.rect)); break;
+      case RecordingSurface::Op::Ellipse:
+        painter.drawEllipse(Box(call.rect));
+        break;
       case RecordingSurface::Op::RoundRect:
         painter.drawRoundedRect(Box(call.rect), call.a / 2.0, call.b / 2.0);
         break;
@@ -72,7 +82,9 @@ void ReplayWithQPainter(const RecordingSurface& recording, QImage& image) {
       case RecordingSurface::Op::FillSolidRect:
         painter.fillRect(QRect(call.rect.left, call.rect.top, call.a, call.b), ToQColor(call.color));
         break;
-      case RecordingSurface::Op::MoveTo: position = QPoint(call.start.x, call.start.y); break;
+      case RecordingSurface::Op::MoveTo:
+        position = QPoint(call.start.x, call.start.y);
+        break;
       case RecordingSurface::Op::LineTo: {
         const QPoint to(call.start.x, call.start.y);
         painter.drawLine(position, to);
@@ -80,7 +92,8 @@ void ReplayWithQPainter(const RecordingSurface& recording, QImage& image) {
         break;
       }
       case RecordingSurface::Op::GradientFill:
-        painter.fillRect(QRect(call.rect.left, call.rect.top, call.rect.Width(), call.rect.Height()), GradientFor(call));
+        painter.fillRect(QRect(call.rect.left, call.rect.top, call.rect.Width(), call.rect.Height()),
+                         GradientFor(call));
         break;
     }
   }

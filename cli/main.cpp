@@ -14,9 +14,14 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   switch (parsed.options.command) {
-    case RenderCommand::Help: std::cout << UsageText(); return kExitSuccess;
-    case RenderCommand::Version: std::cout << "pelmoro-render 1.0\n"; return kExitSuccess;
-    case RenderCommand::Render: break;
+    case RenderCommand::Help:
+      std::cout << UsageText();
+      return kExitSuccess;
+    case RenderCommand::Version:
+      std::cout << "pelmoro-render 1.0\n";
+      return kExitSuccess;
+    case RenderCommand::Render:
+      break;
   }
   return RunRender(parsed.options, std::cerr);
 }

@@ -48,7 +48,8 @@ std::optional<int> ParameterIndex(std::string_view name) {
 
 std::string ParameterNames() {
   std::string names;
-  for (int i = 0; i < CFace::kParameterCount; ++i) names += std::string(i > 0 ? ", " : "") + CFace::DocumentParameterName(i);
+  for (int i = 0; i < CFace::kParameterCount; ++i)
+    names += std::string(i > 0 ? ", " : "") + CFace::DocumentParameterName(i);
   return names;
 }
 
@@ -147,8 +148,9 @@ class ArgumentParser {
     if (!index) return Fail("--set: unknown face parameter " + Quoted(name) + "; the names are " + ParameterNames());
     const std::int32_t max = CFace::DocumentParameterMax(*index);
     const auto number = ParseInteger(std::string_view(value).substr(equals + 1), 0, max);
-    if (!number) return Fail("--set: " + name + " must be a number from 0 to " + std::to_string(max) + ", not " +
-                             Quoted(value.substr(equals + 1)));
+    if (!number)
+      return Fail("--set: " + name + " must be a number from 0 to " + std::to_string(max) + ", not " +
+                  Quoted(value.substr(equals + 1)));
     result_.options.settings.push_back({*index, static_cast<std::int32_t>(*number)});
   }
 

@@ -35,7 +35,8 @@ int PrepareFace(const RenderOptions& options, FacePicture& picture, std::ostream
 }
 
 void ApplyOptions(const RenderOptions& options, FacePicture& picture) {
-  for (const ParameterSetting& setting : options.settings) picture.m_face.DocumentParameter(setting.index) = setting.value;
+  for (const ParameterSetting& setting : options.settings)
+    picture.m_face.DocumentParameter(setting.index) = setting.value;
   picture.m_nEyePose = options.eyePose;
   picture.m_nMouthPose = options.mouthPose;
   picture.m_nBrowPose = options.browPose;

@@ -37,8 +37,7 @@ void CExtButtonCtrl::ReadSystemColors() {
   m_crText = p.color(QPalette::Active, QPalette::ButtonText);
 }
 
-void CExtButtonCtrl::SetColors(const QColor& face, const QColor& highlight, const QColor& shadow,
-                               const QColor& text) {
+void CExtButtonCtrl::SetColors(const QColor& face, const QColor& highlight, const QColor& shadow, const QColor& text) {
   SetButtonFaceColor(face);
   SetHighlightColor(highlight);
   SetShadowColor(shadow);

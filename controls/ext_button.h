@@ -38,8 +38,7 @@ class CExtButtonCtrl : public QPushButton {
 
   // Takes the icons (scaled to width x height when they differ) and repaints if asked.
   // A null pressed icon means the normal one is drawn shifted while pressed.
-  bool SetIcon(int width, int height, const QPixmap& icon, const QPixmap& pressedIcon = QPixmap(),
-               bool redraw = true);
+  bool SetIcon(int width, int height, const QPixmap& icon, const QPixmap& pressedIcon = QPixmap(), bool redraw = true);
   int GetStyle() const { return m_nStyle; }
 
   // The caption as shown: without mnemonic markers when `stripMnemonics` ("&&" shows "&").

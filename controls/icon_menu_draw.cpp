@@ -48,8 +48,8 @@ void DrawTick(QPainter& painter, const QRect& cell, const QColor& color) {
 
 // The sunken three-dimensional check mark in the button column.
 void DrawCheckMark(QPainter& painter, const QRect& button, bool selected, const MenuColors& colors) {
-  const QRect cell(button.left() + (button.width() - kCheckSize) / 2,
-                   button.top() + (button.height() - kCheckSize) / 2, kCheckSize, kCheckSize);
+  const QRect cell(button.left() + (button.width() - kCheckSize) / 2, button.top() + (button.height() - kCheckSize) / 2,
+                   kCheckSize, kCheckSize);
   painter.fillRect(cell, selected ? colors.menu : colors.light3d);
   DrawTick(painter, cell, colors.menuText);
   DrawSunkenEdge(painter, kCheckSize < button.width() ? cell.adjusted(-1, -1, 1, 1) : cell, colors);
@@ -138,7 +138,8 @@ void OnDrawItem(QPainter& painter, const MenuItemLook& item, const MenuColors& c
   if (item.disabled && (color != background || !item.selected))
     DrawItemText(painter, textArea.translated(1, 1), item.text, colors.btnHighlight);
   DrawItemText(painter, textArea, item.text, color);
-  if (item.subMenu) DrawSubMenuArrow(painter, QRect(textArea.right() + 1, r.top(), sizes.button.width(), r.height()), color);
+  if (item.subMenu)
+    DrawSubMenuArrow(painter, QRect(textArea.right() + 1, r.top(), sizes.button.width(), r.height()), color);
 }
 
 }  // namespace pelmoro

@@ -24,8 +24,8 @@ struct MenuColors {
 // One menu item as it is drawn.
 struct MenuItemLook {
   QRect rect;
-  QString text;    // with "&" mnemonic markers and an optional tab before a right part
-  QImage image;    // the command's image; null for none
+  QString text;  // with "&" mnemonic markers and an optional tab before a right part
+  QImage image;  // the command's image; null for none
   bool separator = false;
   bool disabled = false;
   bool selected = false;

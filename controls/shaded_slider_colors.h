@@ -15,16 +15,16 @@ Color Mid(Color a, Color b);
 
 // The colours a slider paints with, all derived from three base colours.
 struct SliderColors {
-  Color thumb = 0;       // thumb fill
-  Color light1 = 0;      // Lighten(thumb, 51): bevel top and left, light ridges
-  Color light2 = 0;      // Lighten(light1, 51): top-left corner, ridge tips
-  Color dark1 = 0;       // Darken(thumb, 51): bevel bottom and right
-  Color dark2 = 0;       // Darken(dark1, 51): bottom-right corner, dark ridges
-  Color shadowMid = 0;   // channel outline
-  Color faceMid = 0;     // channel's upper-left edge
-  Color highlight = 0;   // channel's lower-right edge
-  Color channel = 0;     // channel fill
-  Color frame = 0;       // thumb outline
+  Color thumb = 0;      // thumb fill
+  Color light1 = 0;     // Lighten(thumb, 51): bevel top and left, light ridges
+  Color light2 = 0;     // Lighten(light1, 51): top-left corner, ridge tips
+  Color dark1 = 0;      // Darken(thumb, 51): bevel bottom and right
+  Color dark2 = 0;      // Darken(dark1, 51): bottom-right corner, dark ridges
+  Color shadowMid = 0;  // channel outline
+  Color faceMid = 0;    // channel's upper-left edge
+  Color highlight = 0;  // channel's lower-right edge
+  Color channel = 0;    // channel fill
+  Color frame = 0;      // thumb outline
 
   // Recomputes light1, light2, dark1 and dark2 from `thumb`.
   void RecalcThumbShades();

@@ -80,18 +80,22 @@ struct Position {
 
 Position PositionOf(std::uint64_t dx, std::uint64_t dy, std::uint64_t w, std::uint64_t h, GradientMode mode) {
   switch (mode) {
-    case GradientVertical: return {dy, 0, h};
-    case GradientForwardDiagonal: return {u128(dx) * h + u128(dy) * w, h, u128(2) * w * h};
-    case GradientBackwardDiagonal: return {u128(w - dx) * h + u128(dy) * w, h, u128(2) * w * h, true};
+    case GradientVertical:
+      return {dy, 0, h};
+    case GradientForwardDiagonal:
+      return {u128(dx) * h + u128(dy) * w, h, u128(2) * w * h};
+    case GradientBackwardDiagonal:
+      return {u128(w - dx) * h + u128(dy) * w, h, u128(2) * w * h, true};
     case GradientHorizontal:
-    default: return {dx, 1, w};
+    default:
+      return {dx, 1, w};
   }
 }
 
 }  // namespace
 
-void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
-                   Color to, GradientMode mode) {
+void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   Color from, Color to, GradientMode mode) {
   surface.GradientFill(x, y, width, height, from, to, mode);
 }
 
@@ -146,9 +150,9 @@ namespace {
 // M = (h/g) dx + (w/g) dy over T = 2wh/g (the backward diagonal counts w - dx instead of
 // dx). When T is small next to the area, the colour of every M is worked out once and each
 // pixel is a table lookup.
-bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1,
-                          std::int32_t y0, std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width,
-                          std::int32_t height, const std::uint32_t* ramp, GradientMode mode) {
+bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
+                          std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                          const std::uint32_t* ramp, GradientMode mode) {
   const std::int64_t g = std::gcd<std::int64_t>(width, height);
   const std::int64_t a = height / g;
   const std::int64_t b = width / g;
@@ -168,7 +172,8 @@ bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32
   // Columns [from, to) of a row, straight from the table.
   const auto lookUp = [&](std::uint32_t* out, std::int64_t row, std::int64_t from, std::int64_t to) {
     std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y) + columnStep * (from - x0);
-    for (std::int64_t column = from; column < to; ++column, m += columnStep) out[column] = colorOf[static_cast<std::size_t>(m)];
+    for (std::int64_t column = from; column < to; ++column, m += columnStep)
+      out[column] = colorOf[static_cast<std::size_t>(m)];
   };
   // Going down a rows adds a * b to M, as going b columns along does: such a row is the row
   // a above it shifted by b columns, left for the forward diagonal and right for the

@@ -8,8 +8,8 @@ namespace pelmoro {
 
 // Fills the rectangle (x, y, width, height) of the surface with a linear gradient from
 // `from` to `to` in the given direction.
-void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
-                   Color to, GradientMode mode);
+void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   Color from, Color to, GradientMode mode);
 
 // The colour of pixel (px, py) of a gradient over (x, y, width, height): t runs from 0 at
 // `from` toward 1 at `to` along the direction, q = floor(255 t + 0.5), and each channel is

@@ -92,7 +92,8 @@ std::string LoadReport::Describe() const {
     return std::string(CFace::DocumentParameterName(badField)) + " is " + std::to_string(badValue) + ", outside 0 to " +
            std::to_string(CFace::DocumentParameterMax(badField));
   }
-  if (LoadError()) return "the file ends after " + std::to_string(bytesRead) + " of " + std::to_string(kDocumentSize) + " bytes";
+  if (LoadError())
+    return "the file ends after " + std::to_string(bytesRead) + " of " + std::to_string(kDocumentSize) + " bytes";
   return {};
 }
 

@@ -18,12 +18,12 @@ inline constexpr std::size_t kFacePartSize = 26 * 4;
 
 // What a load found wrong, for messages; the record and fill keep whatever was read.
 struct LoadReport {
-  std::size_t bytesRead = 0;    // bytes of the document that were there (at most 136)
-  bool endedEarly = false;      // the file ended before the 136th byte
-  int badField = -1;            // document index (0..24) of the first parameter out of range
+  std::size_t bytesRead = 0;  // bytes of the document that were there (at most 136)
+  bool endedEarly = false;    // the file ended before the 136th byte
+  int badField = -1;          // document index (0..24) of the first parameter out of range
   std::int32_t badValue = 0;
-  bool faceFailed = false;      // the face part failed (the record's loadFailed)
-  bool fillFailed = false;      // the file ended inside the fill part
+  bool faceFailed = false;  // the face part failed (the record's loadFailed)
+  bool fillFailed = false;  // the file ended inside the fill part
 
   // True when the picture must show the loading error.
   bool LoadError() const { return faceFailed || fillFailed; }

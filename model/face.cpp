@@ -28,29 +28,40 @@ struct ParameterInfo {
 };
 
 constexpr ParameterInfo kDocumentOrder[CFace::kParameterCount] = {
-    {&CFace::faceSize, "faceSize", 11},       {&CFace::faceShape, "faceShape", 11},
-    {&CFace::hairVolume, "hairVolume", 11},   {&CFace::forehead, "forehead", 11},
-    {&CFace::hairThickness, "hairThickness", 11}, {&CFace::eyeSize, "eyeSize", 11},
-    {&CFace::eyeHeight, "eyeHeight", 11},     {&CFace::eyeWidth, "eyeWidth", 11},
-    {&CFace::eyeShape, "eyeShape", 11},       {&CFace::mouthSize, "mouthSize", 11},
-    {&CFace::mouthHeight, "mouthHeight", 11}, {&CFace::hairWidth, "hairWidth", 11},
-    {&CFace::hairLength, "hairLength", 11},   {&CFace::browLength, "browLength", 11},
-    {&CFace::browWidth, "browWidth", 11},     {&CFace::browShape, "browShape", 11},
-    {&CFace::faceColor, "faceColor", 11},     {&CFace::noseSize, "noseSize", 11},
-    {&CFace::noseHeight, "noseHeight", 11},   {&CFace::hairColor, "hairColor", 11},
-    {&CFace::faceType, "faceType", 1},        {&CFace::glasses, "glasses", 4},
-    {&CFace::mustache, "mustache", 4},        {&CFace::earSize, "earSize", 11},
+    {&CFace::faceSize, "faceSize", 11},
+    {&CFace::faceShape, "faceShape", 11},
+    {&CFace::hairVolume, "hairVolume", 11},
+    {&CFace::forehead, "forehead", 11},
+    {&CFace::hairThickness, "hairThickness", 11},
+    {&CFace::eyeSize, "eyeSize", 11},
+    {&CFace::eyeHeight, "eyeHeight", 11},
+    {&CFace::eyeWidth, "eyeWidth", 11},
+    {&CFace::eyeShape, "eyeShape", 11},
+    {&CFace::mouthSize, "mouthSize", 11},
+    {&CFace::mouthHeight, "mouthHeight", 11},
+    {&CFace::hairWidth, "hairWidth", 11},
+    {&CFace::hairLength, "hairLength", 11},
+    {&CFace::browLength, "browLength", 11},
+    {&CFace::browWidth, "browWidth", 11},
+    {&CFace::browShape, "browShape", 11},
+    {&CFace::faceColor, "faceColor", 11},
+    {&CFace::noseSize, "noseSize", 11},
+    {&CFace::noseHeight, "noseHeight", 11},
+    {&CFace::hairColor, "hairColor", 11},
+    {&CFace::faceType, "faceType", 1},
+    {&CFace::glasses, "glasses", 4},
+    {&CFace::mustache, "mustache", 4},
+    {&CFace::earSize, "earSize", 11},
     {&CFace::hairType, "hairType", 11},
 };
 
 // The slider parameters in declaration order, which is the order of the slider identifiers.
 constexpr std::int32_t CFace::*kSliderOrder[CFace::kSliderCount] = {
-    &CFace::faceSize,   &CFace::faceShape,  &CFace::faceColor,  &CFace::forehead,
-    &CFace::hairVolume, &CFace::hairThickness, &CFace::hairType, &CFace::hairLength,
-    &CFace::hairWidth,  &CFace::hairColor,  &CFace::eyeSize,    &CFace::eyeHeight,
-    &CFace::eyeWidth,   &CFace::eyeShape,   &CFace::mouthSize,  &CFace::mouthHeight,
-    &CFace::browLength, &CFace::browWidth,  &CFace::browShape,  &CFace::noseSize,
-    &CFace::noseHeight, &CFace::earSize,
+    &CFace::faceSize,      &CFace::faceShape,  &CFace::faceColor,  &CFace::forehead,  &CFace::hairVolume,
+    &CFace::hairThickness, &CFace::hairType,   &CFace::hairLength, &CFace::hairWidth, &CFace::hairColor,
+    &CFace::eyeSize,       &CFace::eyeHeight,  &CFace::eyeWidth,   &CFace::eyeShape,  &CFace::mouthSize,
+    &CFace::mouthHeight,   &CFace::browLength, &CFace::browWidth,  &CFace::browShape, &CFace::noseSize,
+    &CFace::noseHeight,    &CFace::earSize,
 };
 
 }  // namespace

@@ -85,8 +85,8 @@ Box* BoxToSplit(std::vector<Box>& boxes) {
 // upper half, chosen so that the two halves together spread the least.
 std::size_t SplitPoint(std::vector<ColorCount>& colors, const Box& box) {
   const int axis = WidestAxis(box.sums);
-  std::sort(colors.begin() + static_cast<std::ptrdiff_t>(box.begin), colors.begin() + static_cast<std::ptrdiff_t>(box.end),
-            [axis](const ColorCount& a, const ColorCount& b) {
+  std::sort(colors.begin() + static_cast<std::ptrdiff_t>(box.begin),
+            colors.begin() + static_cast<std::ptrdiff_t>(box.end), [axis](const ColorCount& a, const ColorCount& b) {
               const int ca = Channel(a.color, axis);
               const int cb = Channel(b.color, axis);
               return ca != cb ? ca < cb : a.color < b.color;

@@ -31,11 +31,16 @@ std::optional<ImageFormat> FormatFromPath(const std::string& path) {
 
 const char* DefaultExtension(ImageFormat format) {
   switch (format) {
-    case ImageFormat::Png: return ".png";
-    case ImageFormat::Jpeg: return ".jpg";
-    case ImageFormat::Bmp: return ".bmp";
-    case ImageFormat::Gif: return ".gif";
-    case ImageFormat::Tiff: return ".tiff";
+    case ImageFormat::Png:
+      return ".png";
+    case ImageFormat::Jpeg:
+      return ".jpg";
+    case ImageFormat::Bmp:
+      return ".bmp";
+    case ImageFormat::Gif:
+      return ".gif";
+    case ImageFormat::Tiff:
+      return ".tiff";
   }
   return "";
 }

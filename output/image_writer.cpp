@@ -32,11 +32,16 @@ Status EncodeImage(ImageFormat format, const ImageView& picture, std::vector<std
   if (Status layout = CheckLayout(picture); !layout) return layout;
   try {
     switch (format) {
-      case ImageFormat::Bmp: return EncodeBmp(picture, out);
-      case ImageFormat::Gif: return EncodeGif(picture, out);
-      case ImageFormat::Jpeg: return EncodeJpeg(picture, out);
-      case ImageFormat::Png: return EncodePng(picture, out);
-      case ImageFormat::Tiff: return EncodeTiff(picture, out);
+      case ImageFormat::Bmp:
+        return EncodeBmp(picture, out);
+      case ImageFormat::Gif:
+        return EncodeGif(picture, out);
+      case ImageFormat::Jpeg:
+        return EncodeJpeg(picture, out);
+      case ImageFormat::Png:
+        return EncodePng(picture, out);
+      case ImageFormat::Tiff:
+        return EncodeTiff(picture, out);
     }
   } catch (const std::bad_alloc&) {
     out.clear();

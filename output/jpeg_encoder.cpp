@@ -34,9 +34,9 @@ Status EncodeJpeg(const ImageView& picture, std::vector<std::uint8_t>& out) {
 
   unsigned char* jpeg = nullptr;
   unsigned long size = 0;
-  const int result = tjCompress2(encoder.get(), reinterpret_cast<const unsigned char*>(picture.pixels),
-                                 picture.width, picture.stride * 4, picture.height, kPixelFormat, &jpeg, &size,
-                                 TJSAMP_444, kQuality, TJFLAG_ACCURATEDCT);
+  const int result = tjCompress2(encoder.get(), reinterpret_cast<const unsigned char*>(picture.pixels), picture.width,
+                                 picture.stride * 4, picture.height, kPixelFormat, &jpeg, &size, TJSAMP_444, kQuality,
+                                 TJFLAG_ACCURATEDCT);
   std::unique_ptr<unsigned char, BufferFreer> buffer(jpeg);
   if (result != 0) return Status::Error(std::string("JPEG encoder: ") + tjGetErrorStr2(encoder.get()));
   out.assign(buffer.get(), buffer.get() + size);

@@ -81,8 +81,8 @@ TIFF* OpenMemoryTiff(MemoryFile& file) {
   if (options == nullptr) return nullptr;
   TIFFOpenOptionsSetErrorHandlerExtR(options, OnTiffError, &file);
   TIFFOpenOptionsSetWarningHandlerExtR(options, OnTiffWarning, &file);
-  TIFF* tiff = TIFFClientOpenExt("picture", "w", &file, ReadMemory, WriteMemory, SeekMemory, CloseMemory,
-                                 SizeOfMemory, MapMemory, UnmapMemory, options);
+  TIFF* tiff = TIFFClientOpenExt("picture", "w", &file, ReadMemory, WriteMemory, SeekMemory, CloseMemory, SizeOfMemory,
+                                 MapMemory, UnmapMemory, options);
   TIFFOpenOptionsFree(options);
   return tiff;
 }

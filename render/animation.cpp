@@ -7,7 +7,7 @@ namespace pelmoro {
 namespace {
 
 constexpr int kPoseCount = 3;
-constexpr double kEyeShare = 0.4;         // x below this: the eyes change
+constexpr double kEyeShare = 0.4;          // x below this: the eyes change
 constexpr double kEyeAndMouthShare = 0.8;  // x below this (and not eyes): the mouth changes
 constexpr int kMinInterval = 50;
 constexpr int kIntervalSpread = 500;

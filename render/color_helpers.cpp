@@ -28,7 +28,9 @@ Color ShadeChannels(Color c, Shade shade) {
   return RGB(r, g, b);
 }
 
-std::int32_t PercentModulo(std::int32_t percent) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(percent) & 0xFF); }
+std::int32_t PercentModulo(std::int32_t percent) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(percent) & 0xFF);
+}
 
 }  // namespace
 

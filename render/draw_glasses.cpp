@@ -40,8 +40,7 @@ std::array<Rect, 3> Bars(const FaceLayout& layout, std::int32_t width) {
 
   const std::int32_t bridgeLeft = width / 2 - ex + hw + kBarGap;
   const std::int32_t rightTempleLeft = width / 2 + ex + hw + kBarGap;
-  return {Bar(bridgeLeft, bridgeLeft + 2 * (ex - hw) - 2 * kBarGap, ey),
-          Bar(faceLeft, faceLeft + templeLength, ey),
+  return {Bar(bridgeLeft, bridgeLeft + 2 * (ex - hw) - 2 * kBarGap, ey), Bar(faceLeft, faceLeft + templeLength, ey),
           Bar(rightTempleLeft, rightTempleLeft + templeLength, ey)};
 }
 

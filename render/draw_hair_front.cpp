@@ -22,8 +22,7 @@ void DrawFringeRisingRight(Surface& surface, const Rect& hair) {
 }
 
 // Type 9: a rounded block centred over the head, wider with more hair volume.
-void DrawHairBlock(Surface& surface, const Rect& hair, const Rect& face, std::int32_t hairVolume,
-                   std::int32_t width) {
+void DrawHairBlock(Surface& surface, const Rect& hair, const Rect& face, std::int32_t hairVolume, std::int32_t width) {
   const std::int32_t blockWidth = (face.right - face.left) * (hairVolume + 2) / 12;
   const std::int32_t left = (width - blockWidth) / 2;
   const std::int32_t top = (hair.top + face.top) / 2;

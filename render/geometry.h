@@ -18,8 +18,12 @@ struct Rect {
   std::int32_t right = 0;
   std::int32_t bottom = 0;
 
-  std::int32_t Width() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(right) - static_cast<std::uint32_t>(left)); }
-  std::int32_t Height() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(bottom) - static_cast<std::uint32_t>(top)); }
+  std::int32_t Width() const {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(right) - static_cast<std::uint32_t>(left));
+  }
+  std::int32_t Height() const {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(bottom) - static_cast<std::uint32_t>(top));
+  }
   Point CenterPoint() const { return {Mid(left, right), Mid(top, bottom)}; }
   bool IsEmpty() const { return right <= left || bottom <= top; }
   friend bool operator==(const Rect&, const Rect&) = default;

@@ -9,16 +9,26 @@ namespace {
 
 const char* OpName(RecordingSurface::Op op) {
   switch (op) {
-    case RecordingSurface::Op::Ellipse: return "Ellipse";
-    case RecordingSurface::Op::RoundRect: return "RoundRect";
-    case RecordingSurface::Op::Arc: return "Arc";
-    case RecordingSurface::Op::Chord: return "Chord";
-    case RecordingSurface::Op::Pie: return "Pie";
-    case RecordingSurface::Op::Polygon: return "Polygon";
-    case RecordingSurface::Op::FillSolidRect: return "FillSolidRect";
-    case RecordingSurface::Op::MoveTo: return "MoveTo";
-    case RecordingSurface::Op::LineTo: return "LineTo";
-    case RecordingSurface::Op::GradientFill: return "GradientFill";
+    case RecordingSurface::Op::Ellipse:
+      return "Ellipse";
+    case RecordingSurface::Op::RoundRect:
+      return "RoundRect";
+    case RecordingSurface::Op::Arc:
+      return "Arc";
+    case RecordingSurface::Op::Chord:
+      return "Chord";
+    case RecordingSurface::Op::Pie:
+      return "Pie";
+    case RecordingSurface::Op::Polygon:
+      return "Polygon";
+    case RecordingSurface::Op::FillSolidRect:
+      return "FillSolidRect";
+    case RecordingSurface::Op::MoveTo:
+      return "MoveTo";
+    case RecordingSurface::Op::LineTo:
+      return "LineTo";
+    case RecordingSurface::Op::GradientFill:
+      return "GradientFill";
   }
   return "?";
 }
@@ -40,16 +50,25 @@ std::string RecordingSurface::Call::ToString() const {
     case Op::Pie:
       out << " S(" << start.x << ", " << start.y << ") E(" << end.x << ", " << end.y << ")";
       break;
-    case Op::RoundRect: out << " corner " << a << "x" << b; break;
+    case Op::RoundRect:
+      out << " corner " << a << "x" << b;
+      break;
     case Op::Polygon:
       out << " points";
       for (const Point& p : points) out << " (" << p.x << ", " << p.y << ")";
       break;
-    case Op::FillSolidRect: out << " colour " << Hex(color); break;
+    case Op::FillSolidRect:
+      out << " colour " << Hex(color);
+      break;
     case Op::MoveTo:
-    case Op::LineTo: out << " to (" << start.x << ", " << start.y << ")"; break;
-    case Op::GradientFill: out << " from " << Hex(color) << " to " << Hex(color2) << " mode " << a; break;
-    default: break;
+    case Op::LineTo:
+      out << " to (" << start.x << ", " << start.y << ")";
+      break;
+    case Op::GradientFill:
+      out << " from " << Hex(color) << " to " << Hex(color2) << " mode " << a;
+      break;
+    default:
+      break;
   }
   out << " pen " << Hex(pen) << " brush " << Hex(brush);
   return out.str();

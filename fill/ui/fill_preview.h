@@ -16,8 +16,7 @@ class CFillPreview : public QFrame {
 
   // The direction the flags select, with the same priority as the picture's fill:
   // vertical, then horizontal, forward and backward diagonal; horizontal when none is set.
-  void SetModeFromFlags(std::int32_t vertical, std::int32_t horizontal, std::int32_t forward,
-                        std::int32_t backward);
+  void SetModeFromFlags(std::int32_t vertical, std::int32_t horizontal, std::int32_t forward, std::int32_t backward);
 
   std::int32_t m_nFillType = 0;
   Color m_crGradientFrom = 0x00000000;

@@ -141,15 +141,21 @@ bool CRectTracker::SetCursor(QWidget* window, Point point) const {
 Qt::CursorShape CRectTracker::CursorFor(int hit) {
   switch (hit) {
     case hitTopLeft:
-    case hitBottomRight: return Qt::SizeFDiagCursor;
+    case hitBottomRight:
+      return Qt::SizeFDiagCursor;
     case hitTopRight:
-    case hitBottomLeft: return Qt::SizeBDiagCursor;
+    case hitBottomLeft:
+      return Qt::SizeBDiagCursor;
     case hitTop:
-    case hitBottom: return Qt::SizeVerCursor;
+    case hitBottom:
+      return Qt::SizeVerCursor;
     case hitRight:
-    case hitLeft: return Qt::SizeHorCursor;
-    case hitMiddle: return Qt::SizeAllCursor;
-    default: return Qt::ArrowCursor;
+    case hitLeft:
+      return Qt::SizeHorCursor;
+    case hitMiddle:
+      return Qt::SizeAllCursor;
+    default:
+      return Qt::ArrowCursor;
   }
 }
 

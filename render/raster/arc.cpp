@@ -100,10 +100,10 @@ enum class PieceKind { RightUp, TopColumn, LeftDownUpper, LeftDownLower, BottomC
 
 struct Piece {
   PieceKind kind = PieceKind::RightUp;
-  std::int64_t rowLow = 0;   // rows rowLow .. rowHigh
+  std::int64_t rowLow = 0;  // rows rowLow .. rowHigh
   std::int64_t rowHigh = -1;
-  bool up = false;           // walked from rowHigh up to rowLow
-  bool ascending = false;    // pixels of a row walked left to right
+  bool up = false;         // walked from rowHigh up to rowLow
+  bool ascending = false;  // pixels of a row walked left to right
   bool Empty() const { return rowLow > rowHigh; }
   std::int64_t Rows() const { return rowHigh - rowLow + 1; }
   std::int64_t RowAt(std::int64_t i) const { return up ? rowHigh - i : rowLow + i; }
@@ -175,12 +175,16 @@ class ArcOutline {
   Span RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const {
     constexpr std::int64_t kFar = INT64_MAX / 4;
     switch (piece.kind) {
-      case PieceKind::RightUp: return OutlineWithin(parts, y == cy_ ? cx_ : cx_ + 1, kFar);
+      case PieceKind::RightUp:
+        return OutlineWithin(parts, y == cy_ ? cx_ : cx_ + 1, kFar);
       case PieceKind::TopColumn:
-      case PieceKind::BottomColumn: return {cx_, cx_};
+      case PieceKind::BottomColumn:
+        return {cx_, cx_};
       case PieceKind::LeftDownUpper:
-      case PieceKind::LeftDownLower: return OutlineWithin(parts, -kFar, cx_ - 1);
-      case PieceKind::RightUpLower: return OutlineWithin(parts, cx_ + 1, kFar);
+      case PieceKind::LeftDownLower:
+        return OutlineWithin(parts, -kFar, cx_ - 1);
+      case PieceKind::RightUpLower:
+        return OutlineWithin(parts, cx_ + 1, kFar);
     }
     return {};
   }
@@ -281,7 +285,7 @@ class ArcOutline {
   std::int64_t cy_;
   std::array<Piece, 6> pieces_{};
   std::size_t count_ = 0;
-  std::vector<Span> spans_;  // all rows of a figure of few rows
+  std::vector<Span> spans_;                                         // all rows of a figure of few rows
   mutable std::array<std::pair<std::int64_t, RowParts>, 8> cache_;  // recent rows of a tall one
 };
 

@@ -100,7 +100,7 @@ class RowShape {
 
   Box box_;
   EllipseProfile corner_;
-  std::uint64_t cornerRows_ = 0;  // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
+  std::uint64_t cornerRows_ = 0;     // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
   std::vector<std::int64_t> cache_;  // inset by distance k, for figures of few rows
 };
 

@@ -45,8 +45,8 @@ void DrawLine(const PixelTarget& target, std::int64_t x0, std::int64_t y0, std::
 
   // The state of the incremental walk at step kBegin, computed exactly.
   std::int64_t m = LineMinorOffset(dM, dm, bias, kBegin);
-  std::int64_t err = static_cast<std::int64_t>(static_cast<i128>(2) * dm * (kBegin + 1) - dM -
-                                               static_cast<i128>(2) * dM * m);
+  std::int64_t err =
+      static_cast<std::int64_t>(static_cast<i128>(2) * dm * (kBegin + 1) - dM - static_cast<i128>(2) * dM * m);
   std::int64_t a = a0 + sa * kBegin;
   std::int64_t b = b0 + sb * m;
   for (std::int64_t k = kBegin; k < kEnd; ++k) {

@@ -25,8 +25,7 @@ QFont BoldGuiFont() {
 }  // namespace
 
 QImage WrapSurface(CMemoryDC& dc) {
-  return QImage(reinterpret_cast<uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
-                QImage::Format_RGB32);
+  return QImage(reinterpret_cast<uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(), QImage::Format_RGB32);
 }
 
 CFacePreview::CFacePreview(CRandom& random, QWidget* parent) : QWidget(parent), m_random(random) {

@@ -1,6 +1,7 @@
+#include "cli/options.h"
+
 #include <gtest/gtest.h>
 
-#include "cli/options.h"
 #include "model/face.h"
 
 namespace pelmoro {
@@ -15,8 +16,9 @@ int IndexOf(const char* name) {
 }
 
 TEST(RenderOptions, ReadsEveryOption) {
-  const ParseResult result = Parse({"face.plm", "-o", "out.JPEG", "--seed", "4294967295", "--save", "copy.plm", "--set",
-                                    "faceSize=3", "--set=glasses=2", "--pose", "2,0,1", "--selection", "-5,10,100,120"});
+  const ParseResult result =
+      Parse({"face.plm", "-o", "out.JPEG", "--seed", "4294967295", "--save", "copy.plm", "--set", "faceSize=3",
+             "--set=glasses=2", "--pose", "2,0,1", "--selection", "-5,10,100,120"});
   ASSERT_TRUE(result.ok()) << result.error;
   const RenderOptions& o = result.options;
   EXPECT_EQ(o.command, RenderCommand::Render);

@@ -114,7 +114,7 @@ TEST(RenderProgram, AppliesSettingsPosesAndSelection) {
   Face f = RandomFace(77);
   WriteBytes(dir / "face.plm", DocumentBytes(f));
   const ProgramRun run = RunRenderProgram(dir, {dir / "face.plm", "-o", dir / "part.bmp", "--set", "glasses=2", "--set",
-                                         "faceSize=3", "--pose", "2,0,2", "--selection", "20,30,120,150"});
+                                                "faceSize=3", "--pose", "2,0,2", "--selection", "20,30,120,150"});
   EXPECT_EQ(run.status, 0) << run.err;
   f.face.glasses = 2;
   f.face.faceSize = 3;
@@ -178,7 +178,8 @@ TEST(RenderProgram, ReportsFilesThatCannotBeWrittenWithStatusThree) {
   EXPECT_EQ(picture.status, 3);
   ExpectOneMessage(picture, "missing/x.png\": No such file or directory");
 
-  const ProgramRun document = RunRenderProgram(dir, {"--seed", "1", "-o", dir / "x.png", "--save", dir / "missing/x.plm"});
+  const ProgramRun document =
+      RunRenderProgram(dir, {"--seed", "1", "-o", dir / "x.png", "--save", dir / "missing/x.plm"});
   EXPECT_EQ(document.status, 3);
   ExpectOneMessage(document, "missing/x.plm\": No such file or directory");
 }

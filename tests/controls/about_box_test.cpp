@@ -1,10 +1,11 @@
+#include "app/about_box.h"
+
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QUrl>
 
-#include "app/about_box.h"
 #include "controls/ext_button.h"
 #include "controls/hyperlink.h"
 

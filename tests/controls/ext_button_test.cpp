@@ -1,10 +1,11 @@
+#include "controls/ext_button.h"
+
 #include <gtest/gtest.h>
 
 #include <QCursor>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "controls/ext_button.h"
 #include "controls/ui_font.h"
 #include "tests/controls/widget_pixels.h"
 

@@ -1,11 +1,11 @@
+#include "controls/hyperlink.h"
+
 #include <gtest/gtest.h>
 
 #include <QCursor>
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
-
-#include "controls/hyperlink.h"
 
 namespace pelmoro {
 namespace {

@@ -1,3 +1,5 @@
+#include "controls/icon_menu.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "controls/icon_menu.h"
 #include "controls/icon_menu_commands.h"
 #include "controls/icon_menu_draw.h"
 #include "controls/icon_menu_mnemonic.h"
@@ -107,10 +108,13 @@ TEST_F(IconMenuTest, LaterToolbarsKeepFirstImagesAndMustMatchTheirSize) {
   write("same", "1 16 16 3\n40012 0 50000\n", QSize(32, 16));
   write("large", "1 24 24 1\n50001\n", QSize(24, 24));
 
-  EXPECT_FALSE(manager.LoadToolbar(2, dir.filePath(QStringLiteral("large.png")), dir.filePath(QStringLiteral("large.txt"))));
-  EXPECT_FALSE(manager.LoadToolbar(3, dir.filePath(QStringLiteral("none.png")), dir.filePath(QStringLiteral("same.txt"))));
+  EXPECT_FALSE(
+      manager.LoadToolbar(2, dir.filePath(QStringLiteral("large.png")), dir.filePath(QStringLiteral("large.txt"))));
+  EXPECT_FALSE(
+      manager.LoadToolbar(3, dir.filePath(QStringLiteral("none.png")), dir.filePath(QStringLiteral("same.txt"))));
   EXPECT_EQ(manager.ImageCount(), 9);
-  ASSERT_TRUE(manager.LoadToolbar(1, dir.filePath(QStringLiteral("same.png")), dir.filePath(QStringLiteral("same.txt"))));
+  ASSERT_TRUE(
+      manager.LoadToolbar(1, dir.filePath(QStringLiteral("same.png")), dir.filePath(QStringLiteral("same.txt"))));
   EXPECT_EQ(manager.ImageOfCommand(menu_command::kNew), 0);
   EXPECT_EQ(manager.ImageOfCommand(50000), 10);  // the separator takes no image
   EXPECT_EQ(manager.ImageOfCommand(50001), -1);
@@ -145,8 +149,10 @@ QImage DrawItem(const MenuItemLook& item, const MenuColors& colors) {
 }
 
 MenuColors TestColors() {
-  return {QColor(240, 240, 240), Qt::black,           QColor(0, 0, 128),   Qt::white,
-          QColor(128, 128, 128), QColor(220, 220, 220), QColor(255, 255, 254), QColor(100, 100, 100)};
+  return {QColor(240, 240, 240), Qt::black,
+          QColor(0, 0, 128),     Qt::white,
+          QColor(128, 128, 128), QColor(220, 220, 220),
+          QColor(255, 255, 254), QColor(100, 100, 100)};
 }
 
 TEST(MenuItemDrawingTest, CheckedItemWithoutImageShowsASunkenCheckMark) {

@@ -1,8 +1,9 @@
+#include "controls/shaded_slider.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "controls/shaded_slider.h"
 #include "tests/controls/widget_pixels.h"
 
 namespace pelmoro {
@@ -32,9 +33,9 @@ class ShadedSliderTest : public ::testing::Test {
 };
 
 struct Ridges {
-  int tips;   // light tip pixels above the ridges
-  int light;  // light ridges crossing the middle row
-  int dark;   // dark ridges crossing the middle row
+  int tips;     // light tip pixels above the ridges
+  int light;    // light ridges crossing the middle row
+  int dark;     // dark ridges crossing the middle row
   int lowDark;  // dark ridges reaching one row below the light ones
   int lowLight;
 };

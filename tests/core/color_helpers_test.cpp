@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "render/color_helpers.h"
+
+#include <gtest/gtest.h>
 
 namespace pelmoro {
 namespace {

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "model/document.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "model/document.h"
 #include "model/random.h"
 #include "model/safe_file.h"
 #include "test_files.h"
@@ -45,8 +45,9 @@ TEST(DocumentFormat, WritesThirtyFourLittleEndianWordsInDocumentOrder) {
   EXPECT_EQ(head, (std::vector<std::uint8_t>{0xE8, 0x03, 0, 0, 3, 0, 0, 0}));
   EXPECT_EQ(bytes[100], 9) << "hairType is the last face word";
   const std::vector<std::uint8_t> fill(bytes.begin() + 104, bytes.end());
-  EXPECT_EQ(fill, (std::vector<std::uint8_t>{1, 0, 0, 0, 0x15, 0x01, 0x74, 0, 0x15, 0x01, 0x74, 0, 0xFF, 0xFF, 0xFF, 0,
-                                             0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(fill,
+            (std::vector<std::uint8_t>{1, 0, 0, 0, 0x15, 0x01, 0x74, 0, 0x15, 0x01, 0x74, 0, 0xFF, 0xFF, 0xFF, 0,
+                                       0, 0, 0, 0, 0,    0,    0,    0, 1,    0,    0,    0, 0,    0,    0,    0}));
 }
 
 TEST(DocumentFormat, RoundTripsFaceAndFill) {
@@ -77,8 +78,8 @@ TEST(DocumentFormat, RangeChecksKeepTheValueAndFailTheLoad) {
     std::uint32_t value;
     bool fails;
   } cases[] = {
-      {4, 11, false},  {4, 12, true},     {4, 0xFFFFFFFF, true}, {84, 1, false}, {84, 2, true},
-      {88, 4, false},  {88, 5, true},     {92, 4, false},        {92, 5, true},  {100, 11, false},
+      {4, 11, false}, {4, 12, true}, {4, 0xFFFFFFFF, true}, {84, 1, false}, {84, 2, true},
+      {88, 4, false}, {88, 5, true}, {92, 4, false},        {92, 5, true},  {100, 11, false},
   };
   for (const Case& c : cases) {
     auto data = bytes;
@@ -110,7 +111,10 @@ TEST(DocumentFormat, ShortDocumentsKeepTheFieldsNotReached) {
   CFace face = before;
   FillSettings fill = beforeFill;
   LoadReport report = DecodeDocument(bytes.data(), 104, face, fill);
-  EXPECT_EQ(face, [&] { CFace f = RandomFace(12); return f; }());
+  EXPECT_EQ(face, [&] {
+    CFace f = RandomFace(12);
+    return f;
+  }());
   EXPECT_FALSE(face.loadFailed);
   EXPECT_TRUE(report.LoadError());
   EXPECT_EQ(fill, beforeFill);

@@ -98,9 +98,11 @@ DecodedPicture DecodeBmp(const std::vector<std::uint8_t>& file) {
   for (std::int32_t y = 0; y < height; ++y) {
     const std::size_t row = 54 + static_cast<std::size_t>(height - 1 - y) * rowSize;
     for (std::int32_t x = 0; x < width; ++x) {
-      for (int c = 0; c < 3; ++c) decoded.rgb[(static_cast<std::size_t>(y) * width + x) * 3 + c] = file[row + x * 3 + 2 - c];
+      for (int c = 0; c < 3; ++c)
+        decoded.rgb[(static_cast<std::size_t>(y) * width + x) * 3 + c] = file[row + x * 3 + 2 - c];
     }
-    for (std::size_t pad = static_cast<std::size_t>(width) * 3; pad < rowSize; ++pad) EXPECT_EQ(file[row + pad], 0) << "row " << y;
+    for (std::size_t pad = static_cast<std::size_t>(width) * 3; pad < rowSize; ++pad)
+      EXPECT_EQ(file[row + pad], 0) << "row " << y;
   }
   return decoded;
 }

@@ -26,7 +26,8 @@ DecodedPicture DecodeJpeg(const std::vector<std::uint8_t>& file, int& subsamplin
   auto* data = const_cast<unsigned char*>(file.data());
   if (tjDecompressHeader3(decoder, data, file.size(), &width, &height, &subsampling, &colorspace) == 0) {
     decoded.rgb.resize(static_cast<std::size_t>(width) * height * 3);
-    if (tjDecompress2(decoder, data, file.size(), decoded.rgb.data(), width, 0, height, TJPF_RGB, TJFLAG_ACCURATEDCT) == 0) {
+    if (tjDecompress2(decoder, data, file.size(), decoded.rgb.data(), width, 0, height, TJPF_RGB, TJFLAG_ACCURATEDCT) ==
+        0) {
       decoded.width = width;
       decoded.height = height;
     }
@@ -88,7 +89,8 @@ double MaxBlockMeanDifference(const ImageView& picture, const DecodedPicture& de
       for (int c = 0; c < 3; ++c) {
         double difference = 0;
         for (std::int32_t y = by; y < by + 8; ++y)
-          for (std::int32_t x = bx; x < bx + 8; ++x) difference += decoded.Channel(x, y, c) - ChannelOf(picture.Row(y)[x], c);
+          for (std::int32_t x = bx; x < bx + 8; ++x)
+            difference += decoded.Channel(x, y, c) - ChannelOf(picture.Row(y)[x], c);
         largest = std::max(largest, std::abs(difference) / 64);
       }
     }

@@ -50,9 +50,9 @@ class TestPicture {
   void DrawShapes() {
     const std::int32_t w = view_.width;
     const std::int32_t h = view_.height;
-    FillDisc(w / 2, h / 2, h / 3, 0xFFF0C8A0u);          // skin
+    FillDisc(w / 2, h / 2, h / 3, 0xFFF0C8A0u);                   // skin
     FillRect(w / 2 - 30, h / 6, w / 2 + 30, h / 4, 0xFF5A3214u);  // hair
-    FillDisc(w / 2 - 15, h / 2 - 8, 6, 0xFFFFFFFFu);     // eyes
+    FillDisc(w / 2 - 15, h / 2 - 8, 6, 0xFFFFFFFFu);              // eyes
     FillDisc(w / 2 + 15, h / 2 - 8, 6, 0xFFFFFFFFu);
     FillDisc(w / 2 - 15, h / 2 - 8, 2, 0xFF000000u);
     FillDisc(w / 2 + 15, h / 2 - 8, 2, 0xFF000000u);

@@ -37,7 +37,8 @@ std::vector<std::uint8_t> Encoded(ImageFormat format, const ImageView& picture) 
 TEST(WriteImage, WritesEveryFormatWithoutLeavingATemporaryFile) {
   TempDir dir;
   const TestPicture picture(224, 192);
-  for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff}) {
+  for (ImageFormat format :
+       {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff}) {
     const std::string name = std::string("face") + DefaultExtension(format);
     ASSERT_TRUE(WriteImage(dir / name, format, picture.view()).ok()) << name;
     EXPECT_EQ(ReadBytes(dir / name), Encoded(format, picture.view())) << name;
@@ -176,7 +177,8 @@ TEST(ImageFormatNames, TellTheFormatFromTheExtensionInAnyCase) {
 TEST(ImageFormatNames, DefaultExtensionsNameTheirOwnFormat) {
   EXPECT_STREQ(DefaultExtension(ImageFormat::Jpeg), ".jpg");
   EXPECT_STREQ(DefaultExtension(ImageFormat::Tiff), ".tiff");
-  for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff})
+  for (ImageFormat format :
+       {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff})
     EXPECT_EQ(FormatFromPath(std::string("face") + DefaultExtension(format)), format);
 }
 

@@ -1,8 +1,9 @@
+#include "model/face.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "model/face.h"
 #include "model/random.h"
 
 namespace pelmoro {

@@ -2,11 +2,11 @@
 // Whole-picture regression checks: a painted surface compared pixel for pixel with a PNG
 // under tests/golden/. With PELMORO_UPDATE_GOLDEN=1 in the environment the PNG is written
 // from the surface instead, which is how a deliberate change of the pictures is made.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "render/memory_dc.h"
 

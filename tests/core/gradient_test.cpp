@@ -1,7 +1,8 @@
+#include "fill/gradient.h"
+
 #include <gtest/gtest.h>
 
 #include "fill/fill_settings.h"
-#include "fill/gradient.h"
 #include "render/memory_dc.h"
 #include "render/recording_surface.h"
 
@@ -47,7 +48,8 @@ TEST(Gradient, ChannelsFollowTheRoundedStep) {
 TEST(Gradient, DiagonalsAreConstantAlongTheOtherDiagonal) {
   // Points (x, y) with x / 224 + y / 192 equal share a colour: step 7 columns and 6 rows.
   for (int k = 0; k < 20; ++k) {
-    EXPECT_EQ(At(7 * k, 191 - 6 * k - 60, GradientForwardDiagonal), At(7 * (k + 1), 191 - 6 * (k + 1) - 60, GradientForwardDiagonal));
+    EXPECT_EQ(At(7 * k, 191 - 6 * k - 60, GradientForwardDiagonal),
+              At(7 * (k + 1), 191 - 6 * (k + 1) - 60, GradientForwardDiagonal));
     EXPECT_EQ(At(223 - 7 * k, 160 - 6 * k, GradientBackwardDiagonal),
               At(223 - 7 * (k + 1), 160 - 6 * (k + 1), GradientBackwardDiagonal));
   }
@@ -61,9 +63,9 @@ TEST(Gradient, SurfaceFillMatchesThePixelRuleAndClips) {
     for (int y = 0; y < 48; ++y) {
       for (int x = 0; x < 64; ++x) {
         const bool inside = x < 60 && y >= 5;
-        const Color expected = inside ? GradientColorAt(x, y, -10, 5, 70, 60, 0x00102030, 0x00F0E0D0,
-                                                        static_cast<GradientMode>(mode))
-                                      : 0x00000000;
+        const Color expected =
+            inside ? GradientColorAt(x, y, -10, 5, 70, 60, 0x00102030, 0x00F0E0D0, static_cast<GradientMode>(mode))
+                   : 0x00000000;
         ASSERT_EQ(dc.GetPixel(x, y), expected) << "mode " << mode << " at " << x << ", " << y;
       }
     }

@@ -180,9 +180,9 @@ TEST(RasterArc, RunsCounterClockwiseAndLeavesOutItsEndPixel) {
   // quarter, from the right-middle pixel (included) to the top-middle one (excluded).
   CMemoryDC dc = Paper(15, 9);
   dc.Arc({0, 0, 15, 15}, {14, 7}, {7, 0});
-  EXPECT_EQ(Picture(dc), Lines({"........##.....", "..........##...", "............#..", ".............#.",
-                                ".............#.", "..............#", "..............#", "..............#",
-                                "..............."}));
+  EXPECT_EQ(Picture(dc),
+            Lines({"........##.....", "..........##...", "............#..", ".............#.", ".............#.",
+                   "..............#", "..............#", "..............#", "..............."}));
   // Only the direction of S and E counts.
   CMemoryDC far = Paper(15, 9);
   far.Arc({0, 0, 15, 15}, {1000, 7}, {7, -5000});
@@ -192,10 +192,10 @@ TEST(RasterArc, RunsCounterClockwiseAndLeavesOutItsEndPixel) {
 TEST(RasterArc, TheOtherWayRoundIsTheRestOfTheEllipse) {
   CMemoryDC dc = Paper(15, 15);
   dc.Arc({0, 0, 15, 15}, {7, 0}, {14, 7});
-  EXPECT_EQ(Picture(dc), Lines({".....###.......", "...##..........", "..#............", ".#.............",
-                                ".#.............", "#..............", "#..............", "#..............",
-                                "#.............#", "#.............#", ".#...........#.", ".#...........#.",
-                                "..#.........#..", "...##.....##...", ".....#####....."}));
+  EXPECT_EQ(Picture(dc),
+            Lines({".....###.......", "...##..........", "..#............", ".#.............", ".#.............",
+                   "#..............", "#..............", "#..............", "#.............#", "#.............#",
+                   ".#...........#.", ".#...........#.", "..#.........#..", "...##.....##...", ".....#####....."}));
   for (int w : {9, 10, 23}) {
     for (int h : {7, 12, 31}) {
       const Point s{w, h / 3}, e{-2, h};
@@ -219,8 +219,8 @@ TEST(RasterArc, StartAndEndOnOneRayGiveTheWholeEllipse) {
   CMemoryDC whole = Paper(17, 12);
   whole.SelectBrush(kPaper);
   whole.Ellipse({0, 0, 17, 12});
-  const Point pairs[][2] = {{{3, 2}, {3, 2}},     {{16, 6}, {40, 6}}, {{0, 0}, {-8, -6}},
-                            {{8, 6}, {20, 6}},    {{8, 6}, {8, 6}},  {{5, 11}, {2, 16}}};
+  const Point pairs[][2] = {{{3, 2}, {3, 2}},  {{16, 6}, {40, 6}}, {{0, 0}, {-8, -6}},
+                            {{8, 6}, {20, 6}}, {{8, 6}, {8, 6}},   {{5, 11}, {2, 16}}};
   for (const auto& pair : pairs) {
     CMemoryDC dc = Paper(17, 12);
     dc.Arc({0, 0, 17, 12}, pair[0], pair[1]);
@@ -251,9 +251,9 @@ TEST(RasterArc, TinyAnglesBetweenNeighbouringPixelsGiveAFullTurn) {
 TEST(RasterChord, ClosesTheArcWithALineAndFillsIt) {
   CMemoryDC dc = Paper(15, 9);
   dc.Chord({0, 0, 15, 15}, {14, 7}, {7, 0});
-  EXPECT_EQ(Picture(dc), Lines({".......###.....", "........#o##...", ".........#oo#..", "..........#oo#.",
-                                "...........#o#.", "............#o#", ".............##", "..............#",
-                                "..............."}));
+  EXPECT_EQ(Picture(dc),
+            Lines({".......###.....", "........#o##...", ".........#oo#..", "..........#oo#.", "...........#o#.",
+                   "............#o#", ".............##", "..............#", "..............."}));
   CMemoryDC half = Paper(20, 5);
   half.Chord({0, 0, 20, 5}, {19, 2}, {0, 2});  // the upper half, closed along the middle row
   EXPECT_EQ(Picture(half), Lines({"....############....", ".###oooooooooooo###.", "####################",
@@ -263,9 +263,9 @@ TEST(RasterChord, ClosesTheArcWithALineAndFillsIt) {
 TEST(RasterPie, ClosesTheArcThroughTheCentreAndFillsIt) {
   CMemoryDC dc = Paper(15, 9);
   dc.Pie({0, 0, 15, 15}, {14, 7}, {7, 0});
-  EXPECT_EQ(Picture(dc), Lines({".......###.....", ".......#oo##...", ".......#oooo#..", ".......#ooooo#.",
-                                ".......#ooooo#.", ".......#oooooo#", ".......#oooooo#", ".......########",
-                                "..............."}));
+  EXPECT_EQ(Picture(dc),
+            Lines({".......###.....", ".......#oo##...", ".......#oooo#..", ".......#ooooo#.", ".......#ooooo#.",
+                   ".......#oooooo#", ".......#oooooo#", ".......########", "..............."}));
 }
 
 TEST(RasterChordAndPie, OnOneRayTheyAreTheWholeFilledEllipse) {
@@ -277,9 +277,8 @@ TEST(RasterChordAndPie, OnOneRayTheyAreTheWholeFilledEllipse) {
   // The pie adds its radius, from the ray's pixel to the centre (6, 4).
   CMemoryDC pie = Paper(13, 9);
   pie.Pie({0, 0, 13, 9}, {12, 4}, {12, 4});
-  EXPECT_EQ(Picture(pie), Lines({"....#####....", "..##ooooo##..", ".#ooooooooo#.", "#ooooooooooo#",
-                                 "#ooooo#######", "#ooooooooooo#", ".#ooooooooo#.", "..##ooooo##..",
-                                 "....#####...."}));
+  EXPECT_EQ(Picture(pie), Lines({"....#####....", "..##ooooo##..", ".#ooooooooo#.", "#ooooooooooo#", "#ooooo#######",
+                                 "#ooooooooooo#", ".#ooooooooo#.", "..##ooooo##..", "....#####...."}));
 }
 
 TEST(RasterArc, InvertedBoxesAreNormalised) {
@@ -365,8 +364,8 @@ TEST(RasterArcChordPie, HugeFiguresAreClippedAndFast) {
       for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 40; ++x) {
           const bool a = one.GetPixel(x, y) == kInk, b = other.GetPixel(x, y) == kInk;
-          ASSERT_FALSE(a && b) << x << "," << y << " box " << box.left << "," << box.top << " radials "
-                               << radial[0].x << "," << radial[0].y << " " << radial[1].x << "," << radial[1].y;
+          ASSERT_FALSE(a && b) << x << "," << y << " box " << box.left << "," << box.top << " radials " << radial[0].x
+                               << "," << radial[0].y << " " << radial[1].x << "," << radial[1].y;
           ASSERT_EQ(a || b, whole.GetPixel(x, y) == kInk) << x << "," << y;
         }
       }

@@ -1,12 +1,12 @@
 // Ellipse and RoundRect coverage on the raster surface.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <functional>
 #include <string>
 #include <vector>
-#include <algorithm>
 
 #include "raster_pictures.h"
 #include "render/memory_dc.h"
@@ -71,9 +71,9 @@ TEST(RasterEllipse, LargerCircleAndFlatEllipse) {
   CMemoryDC circle = Paper(11, 11);
   circle.Ellipse({0, 0, 11, 11});
   // Radius 5 about pixel (5, 5): (5 +- 3, 5 +- 4) and (5 +- 4, 5 +- 3) lie on the curve.
-  EXPECT_EQ(Picture(circle), Lines({"...#####...", "..#ooooo#..", ".#ooooooo#.", "#ooooooooo#", "#ooooooooo#",
-                                    "#ooooooooo#", "#ooooooooo#", "#ooooooooo#", ".#ooooooo#.", "..#ooooo#..",
-                                    "...#####..."}));
+  EXPECT_EQ(Picture(circle),
+            Lines({"...#####...", "..#ooooo#..", ".#ooooooo#.", "#ooooooooo#", "#ooooooooo#", "#ooooooooo#",
+                   "#ooooooooo#", "#ooooooooo#", ".#ooooooo#.", "..#ooooo#..", "...#####..."}));
   // A flat ellipse: the middle row is extended out to the sides.
   CMemoryDC flat = Paper(20, 5);
   flat.Ellipse({0, 0, 20, 5});
@@ -217,8 +217,8 @@ TEST(RasterRoundRect, CornersFollowTheCornerEllipse) {
                                 "..#oooooooooo#..", "...##########...", "................"}));
   CMemoryDC corner = Paper(9, 7);
   corner.Ellipse({0, 0, 9, 7});
-  EXPECT_EQ(Picture(corner), Lines({"..#####..", ".#ooooo#.", "#ooooooo#", "#ooooooo#", "#ooooooo#", ".#ooooo#.",
-                                    "..#####.."}));
+  EXPECT_EQ(Picture(corner),
+            Lines({"..#####..", ".#ooooo#.", "#ooooooo#", "#ooooooo#", "#ooooooo#", ".#ooooo#.", "..#####.."}));
 }
 
 TEST(RasterRoundRect, LargeCornersGiveTheEllipse) {
@@ -267,9 +267,14 @@ TEST(RasterEllipse, ProfileOfLargeEllipsesIsExact) {
   // Above 32768 pixels a side the rows are found with 128-bit square roots: check the
   // half-width of many rows against the membership rule itself.
   using u128 = unsigned __int128;
-  const std::uint64_t sizes[][2] = {{40000, 40001},   {1u << 20, 3},       {3, 1u << 22},
-                                    {123456789, 98765}, {4294967295u, 4294967295u}, {4294967295u, 5},
-                                    {2147483648u, 1000000007}, {65537, 4294967294u}};
+  const std::uint64_t sizes[][2] = {{40000, 40001},
+                                    {1u << 20, 3},
+                                    {3, 1u << 22},
+                                    {123456789, 98765},
+                                    {4294967295u, 4294967295u},
+                                    {4294967295u, 5},
+                                    {2147483648u, 1000000007},
+                                    {65537, 4294967294u}};
   for (const auto& size : sizes) {
     const std::uint64_t a = size[0] - 1, b = size[1] - 1, p = a & 1;
     const raster::EllipseProfile profile(size[0], size[1]);

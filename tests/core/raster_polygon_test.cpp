@@ -130,8 +130,8 @@ TEST(RasterPolygon, SelfCrossingBowTie) {
   CMemoryDC dc = Paper(9, 7);
   const Point bow[] = {{0, 0}, {8, 6}, {8, 0}, {0, 6}};
   dc.Polygon(bow, 4);
-  EXPECT_EQ(Picture(dc), Lines({"#.......#", "###...###", "#oo#.#oo#", "#ooo#ooo#", "#o##.##o#", "##.....##",
-                                "#.......#"}));
+  EXPECT_EQ(Picture(dc),
+            Lines({"#.......#", "###...###", "#oo#.#oo#", "#ooo#ooo#", "#o##.##o#", "##.....##", "#.......#"}));
   EXPECT_EQ(Picture(dc), Reference(9, 7, {std::begin(bow), std::end(bow)}));
 }
 

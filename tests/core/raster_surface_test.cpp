@@ -48,8 +48,8 @@ TEST(RasterSurface, PixelConversions) {
 }
 
 TEST(RasterSurface, InvalidSurfacesDoNothing) {
-  for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-3, 4}, {4, -3}, {0, 0}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX},
-                      {65536, 65536}}) {
+  for (auto [w, h] :
+       {std::pair{0, 5}, {5, 0}, {-3, 4}, {4, -3}, {0, 0}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {65536, 65536}}) {
     CMemoryDC dc(w, h, kPaper);
     EXPECT_FALSE(dc.IsValid()) << w << " x " << h;
     EXPECT_EQ(dc.Width(), 0);
@@ -240,8 +240,8 @@ TEST(RasterSurface, ReversedLinesCoverTheSamePixelsApartFromTheirEnds) {
 
 TEST(RasterSurface, ClippedLinesPaintTheSamePixelsInsideTheSurface) {
   // Long lines from far outside: the visible pixels are those of the unclipped walk.
-  const long ends[][4] = {{-300, -100, 250, 90}, {250, 90, -300, -100}, {-40, 300, 20, -200},
-                          {60, -1000, 5, 1000},   {-500, 7, 500, 9},    {19, -77, 19, 77},
+  const long ends[][4] = {{-300, -100, 250, 90},     {250, 90, -300, -100}, {-40, 300, 20, -200},
+                          {60, -1000, 5, 1000},      {-500, 7, 500, 9},     {19, -77, 19, 77},
                           {-1000, 999, 1000, -1001}, {-123, -45, 321, 54}};
   for (const auto& e : ends) {
     CMemoryDC dc = Paper(24, 20);
@@ -322,8 +322,12 @@ TEST(RasterSurface, GradientFillWithNoAreaOrFarAwayPaintsNothing) {
 
 TEST(RasterSurface, FiguresOutsideTheSurfaceDrawNothing) {
   // Every figure just beyond each side of a 10 x 8 surface, and far away.
-  const Rect boxes[] = {{-20, 0, 0, 8},  {10, 0, 30, 8},           {0, -9, 10, 0},
-                        {0, 8, 10, 20},  {1000000, 5, 1000900, 7}, {INT_MIN, INT_MIN, -5, -5},
+  const Rect boxes[] = {{-20, 0, 0, 8},
+                        {10, 0, 30, 8},
+                        {0, -9, 10, 0},
+                        {0, 8, 10, 20},
+                        {1000000, 5, 1000900, 7},
+                        {INT_MIN, INT_MIN, -5, -5},
                         {12, 12, INT_MAX, INT_MAX}};
   for (const Rect& r : boxes) {
     CMemoryDC dc = Paper(10, 8);
@@ -333,7 +337,8 @@ TEST(RasterSurface, FiguresOutsideTheSurfaceDrawNothing) {
     dc.Chord(r, {r.right, r.top}, {r.left, r.bottom});
     dc.Pie(r, {r.right, r.bottom}, {r.left, r.top});
     // A polygon and a line paint their vertices, so they keep to the box's pixels.
-    const Point corners[] = {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
+    const Point corners[] = {
+        {r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
     dc.Polygon(corners, 4);
     dc.FillSolidRect(r, kInk);
     dc.MoveTo(r.left, r.top);
@@ -354,8 +359,8 @@ TEST(RasterSurface, FiguresOutsideTheSurfaceDrawNothing) {
 TEST(RasterSurface, ExtremeCoordinatesStayOnTheSurface) {
   // Every operation with values from the edges of the 32-bit range: nothing outside the
   // surface is touched (checked by the sanitizer build), everything ends quickly.
-  const int values[] = {INT_MIN, INT_MIN + 1, -2000000000, -1000000007, -65536, -3, -1, 0, 1, 2,
-                        5,       17,          30,          65537,       1000000007, 2000000000, INT_MAX - 1, INT_MAX};
+  const int values[] = {INT_MIN, INT_MIN + 1, -2000000000, -1000000007, -65536,     -3,          -1,     0, 1, 2, 5,
+                        17,      30,          65537,       1000000007,  2000000000, INT_MAX - 1, INT_MAX};
   std::uint32_t seed = 12345;
   auto next = [&] {
     seed = seed * 1103515245u + 12345u;
@@ -366,22 +371,36 @@ TEST(RasterSurface, ExtremeCoordinatesStayOnTheSurface) {
     const Rect r{next(), next(), next(), next()};
     const Point a{next(), next()}, b{next(), next()};
     switch (i % 9) {
-      case 0: dc.Ellipse(r); break;
-      case 1: dc.RoundRect(r, next(), next()); break;
-      case 2: dc.Arc(r, a, b); break;
-      case 3: dc.Chord(r, a, b); break;
-      case 4: dc.Pie(r, a, b); break;
+      case 0:
+        dc.Ellipse(r);
+        break;
+      case 1:
+        dc.RoundRect(r, next(), next());
+        break;
+      case 2:
+        dc.Arc(r, a, b);
+        break;
+      case 3:
+        dc.Chord(r, a, b);
+        break;
+      case 4:
+        dc.Pie(r, a, b);
+        break;
       case 5: {
         const Point p[] = {a, b, {next(), next()}, {next(), next()}, {next(), next()}};
         dc.Polygon(p, 2 + i % 4);
         break;
       }
-      case 6: dc.FillSolidRect(next(), next(), next(), next(), kFill); break;
+      case 6:
+        dc.FillSolidRect(next(), next(), next(), next(), kFill);
+        break;
       case 7:
         dc.MoveTo(a.x, a.y);
         dc.LineTo(b.x, b.y);
         break;
-      case 8: dc.GradientFill(next(), next(), next(), next(), kInk, kFill, static_cast<GradientMode>(i % 4)); break;
+      case 8:
+        dc.GradientFill(next(), next(), next(), next(), kInk, kFill, static_cast<GradientMode>(i % 4));
+        break;
     }
   }
   EXPECT_TRUE(dc.IsValid());

@@ -14,7 +14,7 @@
 namespace pelmoro {
 namespace {
 
-constexpr std::array<std::int32_t, 8> kOddValues = {INT32_MIN, INT32_MIN + 1, -1000000, -1,
+constexpr std::array<std::int32_t, 8> kOddValues = {INT32_MIN, INT32_MIN + 1, -1000000,      -1,
                                                     12,        1000000,       INT32_MAX - 1, INT32_MAX};
 
 // Paints the picture over the start-up gradient and checks the surface came back intact.
@@ -61,8 +61,8 @@ TEST(ExtremeValues, EachParameterAloneAtTheEndsOfItsRange) {
         picture.m_face = SliderFace(5, FaceSquare, GlassesBlackRimmed, MustacheAndBeard);
         picture.m_face.hairType = hairType;
         picture.m_face.DocumentParameter(parameter) = value;
-        SCOPED_TRACE(testing::Message() << CFace::DocumentParameterName(parameter) << " = " << value
-                                        << ", hair type " << hairType);
+        SCOPED_TRACE(testing::Message() << CFace::DocumentParameterName(parameter) << " = " << value << ", hair type "
+                                        << hairType);
         PaintChecked(picture);
       }
     }

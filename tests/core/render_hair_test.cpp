@@ -105,9 +105,15 @@ TEST(DrawHair, EveryStyleSpansItsAngularExtent) {
     std::vector<std::pair<double, double>> pieces;  // start and end degrees of each pie
   };
   const Extent extents[] = {
-      {0, {{10, 170}}},  {1, {{30, 150}}},  {2, {{-5, 185}}},  {3, {{-10, 170}}},
-      {4, {{10, 190}}},  {5, {{20, 200}, {-30, 150}}},       {6, {{-10, 170}}},
-      {7, {{-20, 160}, {30, 210}}},       {8, {{40, 220}, {-40, 140}}},
+      {0, {{10, 170}}},
+      {1, {{30, 150}}},
+      {2, {{-5, 185}}},
+      {3, {{-10, 170}}},
+      {4, {{10, 190}}},
+      {5, {{20, 200}, {-30, 150}}},
+      {6, {{-10, 170}}},
+      {7, {{-20, 160}, {30, 210}}},
+      {8, {{40, 220}, {-40, 140}}},
   };
   for (const Extent& extent : extents) {
     SCOPED_TRACE(extent.hairType);

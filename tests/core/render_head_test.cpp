@@ -97,9 +97,9 @@ TEST(DrawNeck, NarrowestFaceLeavesTenSkinPixelsBetweenTheStrips) {
   ASSERT_EQ(picture.m_rcFace.Width(), 57);
   const Color skin = CFace::faceColors[0];
   const std::int32_t y0 = picture.m_rcFace.bottom - 10;
-  ExpectNeck(picture, {{105, y0, 14, 80, skin},
-                       {105, y0, 2, 80, LightenColor(skin, 27)},
-                       {117, y0, 2, 80, DarkenColor(skin, 27)}});
+  ExpectNeck(
+      picture,
+      {{105, y0, 14, 80, skin}, {105, y0, 2, 80, LightenColor(skin, 27)}, {117, y0, 2, 80, DarkenColor(skin, 27)}});
 }
 
 }  // namespace

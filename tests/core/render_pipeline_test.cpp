@@ -50,9 +50,8 @@ Calls Concatenate(const FacePicture& picture, const std::vector<Renderer>& rende
 Calls ExpectedFeatures(const CFace& face) {
   const FacePicture picture = LaidOut(face);
   std::vector<Renderer> renderers = {
-      &FacePicture::DrawBackHair, &FacePicture::DrawNeck,  &FacePicture::DrawEars,
-      &FacePicture::DrawHead,     &FacePicture::DrawHair,  &FacePicture::DrawEyes,
-      &FacePicture::DrawMouth,    &FacePicture::DrawBrows,
+      &FacePicture::DrawBackHair, &FacePicture::DrawNeck, &FacePicture::DrawEars,  &FacePicture::DrawHead,
+      &FacePicture::DrawHair,     &FacePicture::DrawEyes, &FacePicture::DrawMouth, &FacePicture::DrawBrows,
   };
   if (face.glasses > 0) {
     renderers.push_back([&](const FacePicture& p, Surface& s) { p.DrawGlasses(s, face.glasses); });

@@ -26,7 +26,8 @@ class TempDir {
   // Names of the entries in the folder, so tests can see that no temporary file is left.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(entry.path().filename().string());
     return names;
   }
 

@@ -133,9 +133,7 @@ TEST(ControlPanel, AnimateChangesPosesUntilSwitchedOffThenRests) {
   ShownDialog shown;
   CFaceDlg& dialog = *shown.dialog;
   const FacePicture& picture = dialog.Preview().Picture();
-  const auto atRest = [&] {
-    return picture.m_nEyePose == 0 && picture.m_nMouthPose == 1 && picture.m_nBrowPose == 1;
-  };
+  const auto atRest = [&] { return picture.m_nEyePose == 0 && picture.m_nMouthPose == 1 && picture.m_nBrowPose == 1; };
   QTest::mouseClick(dialog.AnimateCheckBox(), Qt::LeftButton);
   EXPECT_TRUE(dialog.Preview().IsAnimating());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !atRest(); }, 3000)) << "no pose changed";

@@ -58,7 +58,6 @@ QImage PipelinePicture(const FacePicture& picture);
 // What a widget shows, as 32-bit RGB.
 QImage Shown(QWidget* widget);
 
-
 std::vector<std::uint8_t> ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::vector<std::uint8_t>& bytes);
 

@@ -139,7 +139,8 @@ void ExpectLayoutFits(const QFont& font) {
       if (const auto* label = qobject_cast<const QLabel*>(a)) {
         EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
       }
-      if (qobject_cast<const QComboBox*>(a) || qobject_cast<const QPushButton*>(a) || qobject_cast<const QCheckBox*>(a)) {
+      if (qobject_cast<const QComboBox*>(a) || qobject_cast<const QPushButton*>(a) ||
+          qobject_cast<const QCheckBox*>(a)) {
         EXPECT_LE(a->sizeHint().width(), a->width()) << a->metaObject()->className();
       }
       for (int j = i + 1; j < controls.size(); ++j)

@@ -2,10 +2,9 @@
 // with a clear outcome (a message with the system's reason, or the loading error in the
 // picture) and loses nothing (old files stay, the record keeps what it must keep).
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -383,8 +382,7 @@ TEST_F(HostileFiles, SavingOntoASymbolicLinkWritesThroughItAndKeepsTheLink) {
   const Link links[] = {{"link.plm", "real/face.plm", "real/face.plm"},
                         {"link to link.plm", "link.plm", "real/face.plm"},
                         {"dangling.plm", "real/new.plm", "real/new.plm"}};
-  for (const Link& link : links)
-    ASSERT_EQ(symlink(link.pointsTo, NativePath(Path(link.name)).c_str()), 0) << link.name;
+  for (const Link& link : links) ASSERT_EQ(symlink(link.pointsTo, NativePath(Path(link.name)).c_str()), 0) << link.name;
 
   for (const Link& link : links) {
     SCOPED_TRACE(link.name);

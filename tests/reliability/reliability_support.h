@@ -58,5 +58,4 @@ std::size_t AnonymousResidentBytes();
 // slider's range) and each list the item for its value.
 ::testing::AssertionResult ControlsShowTheRecord(CFaceDlg& dialog);
 
-
 }  // namespace pelmoro

@@ -5,9 +5,8 @@
 //
 // PELMORO_SOAK_ACTIONS sets the number of actions (default 10,000).
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -110,8 +109,7 @@ std::vector<std::uint8_t> HeadBytes(const QString& path) {
 // program's random generator only when the run says so: the same seed gives the same run.
 class AnimationTimerControl : public QObject {
  public:
-  explicit AnimationTimerControl(const CFacePreview& preview)
-      : preview_(reinterpret_cast<const char*>(&preview)) {
+  explicit AnimationTimerControl(const CFacePreview& preview) : preview_(reinterpret_cast<const char*>(&preview)) {
     QCoreApplication::instance()->installEventFilter(this);
   }
   ~AnimationTimerControl() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -174,8 +172,8 @@ class Soak : public ::testing::Test {
     kKindCount
   };
   static constexpr const char* kKindNames[kKindCount] = {
-      "slider key", "slider drag", "list choice", "Random face", "New", "Save", "Open",
-      "export", "selection on/off", "fill change", "animation on/off", "animation step"};
+      "slider key", "slider drag",      "list choice", "Random face",      "New",           "Save", "Open",
+      "export",     "selection on/off", "fill change", "animation on/off", "animation step"};
   // Relative frequency of each action.
   static constexpr int kWeights[kKindCount] = {240, 90, 130, 70, 30, 50, 80, 25, 50, 60, 35, 140};
 
@@ -198,9 +196,9 @@ class Soak : public ::testing::Test {
     // A four-gigabyte document that is mostly a hole, where the file system allows one.
     PutFileBytes(Path("huge.plm"), std::vector<std::uint8_t>(good.begin(), good.end()));
     if (truncate(NativePath(Path("huge.plm")).c_str(), off_t{4} << 30) != 0) QFile::remove(Path("huge.plm"));
-    openable = {"huge.plm", "empty.plm", "one byte.plm", "face part only.plm", "135 bytes.plm", "ff.plm", "glasses 5.plm",
-                "trailing bytes.plm", "folder.plm", "missing.plm", "doc 0.plm", "doc 1.plm", "dóc 2.plm",
-                "doc\n3.plm"};
+    openable = {"huge.plm",  "empty.plm",     "one byte.plm",       "face part only.plm", "135 bytes.plm",
+                "ff.plm",    "glasses 5.plm", "trailing bytes.plm", "folder.plm",         "missing.plm",
+                "doc 0.plm", "doc 1.plm",     "dóc 2.plm",          "doc\n3.plm"};
     saveable = {"doc 0.plm", "doc 1.plm", "dóc 2.plm", "doc\n3.plm"};
   }
 
@@ -233,8 +231,8 @@ class Soak : public ::testing::Test {
   void SliderKey() {
     const int index = Pick(CFaceDlg::kSliderCount);
     QSlider* slider = dialog().Slider(index);
-    static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                                   Qt::Key_End};
+    static const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
+                                   Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
     slider->setFocus();
     QTest::keyClick(slider, keys[Pick(6)]);
     EXPECT_EQ(preview().Face().SliderParameter(index), slider->value()) << "slider " << index;
@@ -435,19 +433,32 @@ class Soak : public ::testing::Test {
 
   void Run(Kind kind) {
     switch (kind) {
-      case kSliderKey: return SliderKey();
-      case kSliderDrag: return SliderDrag();
-      case kListChoice: return ListChoice();
-      case kRandomFace: return RandomFace();
-      case kNew: return New();
-      case kSave: return Save();
-      case kOpen: return Open();
-      case kExport: return Export();
-      case kSelection: return Selection();
-      case kFill: return FillChange();
-      case kAnimate: return Animate();
-      case kAnimationStep: return AnimationStep();
-      case kKindCount: break;
+      case kSliderKey:
+        return SliderKey();
+      case kSliderDrag:
+        return SliderDrag();
+      case kListChoice:
+        return ListChoice();
+      case kRandomFace:
+        return RandomFace();
+      case kNew:
+        return New();
+      case kSave:
+        return Save();
+      case kOpen:
+        return Open();
+      case kExport:
+        return Export();
+      case kSelection:
+        return Selection();
+      case kFill:
+        return FillChange();
+      case kAnimate:
+        return Animate();
+      case kAnimationStep:
+        return AnimationStep();
+      case kKindCount:
+        break;
     }
   }
 
@@ -526,7 +537,8 @@ TEST_F(Soak, RandomUserActionsKeepRecordAndControlsInStepAndMemoryFlat) {
               repaints.count());
   // The same seed gives the same run: the final document is the same every time.
   std::uint32_t fingerprint = 2166136261u;
-  for (std::uint8_t byte : EncodeDocument(preview().Face(), preview().Fill())) fingerprint = (fingerprint ^ byte) * 16777619u;
+  for (std::uint8_t byte : EncodeDocument(preview().Face(), preview().Fill()))
+    fingerprint = (fingerprint ^ byte) * 16777619u;
   std::printf("  final document fingerprint: %08x\n", fingerprint);
   std::printf("soak: resident memory %.2f MB after warm-up, %.2f MB at end (growth %+.2f MB)\n",
               Megabytes(residentAtStart), Megabytes(residentAtEnd),

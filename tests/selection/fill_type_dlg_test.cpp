@@ -1,4 +1,6 @@
 // The fill type dialog's flows, from opening to the fill the picture ends up with.
+#include "fill/ui/fill_type_dlg.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 #include "controls/swatch_button.h"
 #include "fill/ui/fill_dialog_result.h"
 #include "fill/ui/fill_preview.h"
-#include "fill/ui/fill_type_dlg.h"
 
 namespace pelmoro {
 namespace {

@@ -177,9 +177,12 @@ std::vector<std::string> Entries(const QMenu* menu) {
 }
 
 const std::vector<std::string> kFillOnly{"Change fill type=446"};
-const std::vector<std::string> kFillAndSave{
-    "Change fill type=446",           "Save selection as.../.BMP=40008", "Save selection as.../.GIF=40010",
-    "Save selection as.../.JPG=40007", "Save selection as.../.PNG=40006", "Save selection as.../.TIFF=40009"};
+const std::vector<std::string> kFillAndSave{"Change fill type=446",
+                                            "Save selection as.../.BMP=40008",
+                                            "Save selection as.../.GIF=40010",
+                                            "Save selection as.../.JPG=40007",
+                                            "Save selection as.../.PNG=40006",
+                                            "Save selection as.../.TIFF=40009"};
 
 TEST(SelectionMenu, OffersTheSelectionExportOnlyForAClickInsideTheFrame) {
   const CSelectionTracker tracker(Rect{50, 50, 100, 100}, 10);
@@ -217,7 +220,7 @@ TEST_F(Selection, RightClickOpensTheMenuForThePointUnlessTheLoadingErrorIsShown)
 TEST_F(Selection, MenuCommandsExportTheirFormatOrChangeTheFill) {
   for (int id : {40006, 40007, 40008, 40009, 40010}) preview.Selection().RunMenuCommand(id);
   EXPECT_EQ(exported, (std::vector<ImageFormat>{ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Bmp,
-                                                     ImageFormat::Tiff, ImageFormat::Gif}));
+                                                ImageFormat::Tiff, ImageFormat::Gif}));
 
   const FillSettings before = preview.Fill();
   QTimer::singleShot(0, [] {

@@ -1,10 +1,10 @@
 // The swatch button's looks, read from grabbed pictures of the button.
+#include "controls/swatch_button.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
-
-#include "controls/swatch_button.h"
 
 namespace pelmoro {
 namespace {
