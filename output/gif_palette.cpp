@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "output/nearest_color.h"
+
 namespace pelmoro {
 
 namespace {
@@ -105,23 +107,6 @@ std::size_t SplitPoint(std::vector<ColorCount>& colors, const Box& box) {
   return best;
 }
 
-int Nearest(const std::vector<std::array<int, 3>>& palette, const std::array<int, 3>& value) {
-  int best = 0;
-  int bestDistance = INT32_MAX;
-  for (std::size_t i = 0; i < palette.size(); ++i) {
-    const int dr = value[0] - palette[i][0];
-    const int dg = value[1] - palette[i][1];
-    const int db = value[2] - palette[i][2];
-    const int distance = dr * dr + dg * dg + db * db;
-    if (distance < bestDistance) {
-      bestDistance = distance;
-      best = static_cast<int>(i);
-      if (distance == 0) break;
-    }
-  }
-  return best;
-}
-
 // Quantisation errors carried to the pixels not yet visited, in sixteenths, for the row
 // being mapped and the next one; one spare column at each end saves edge checks.
 class ErrorRows {
@@ -151,9 +136,7 @@ class ErrorRows {
 // Maps every pixel to the palette with error diffusion, in serpentine order so the
 // diffusion has no drift toward one side.
 std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::vector<std::uint32_t>& palette) {
-  std::vector<std::array<int, 3>> entries;
-  for (std::uint32_t color : palette) entries.push_back({Channel(color, 0), Channel(color, 1), Channel(color, 2)});
-
+  NearestColor nearest(palette);
   std::vector<std::uint8_t> indices(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
   ErrorRows errors(picture.width);
   for (std::int32_t y = 0; y < picture.height; ++y) {
@@ -166,10 +149,11 @@ std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::v
       for (int axis = 0; axis < 3; ++axis) {
         value[axis] = std::clamp(Channel(row[x], axis) + errors.Carried(x, axis), 0, 255);
       }
-      const int index = Nearest(entries, value);
+      const int index = nearest.Find(value[0], value[1], value[2]);
+      const std::array<int, 3>& entry = nearest.Entry(index);
       indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)] =
           static_cast<std::uint8_t>(index);
-      for (int axis = 0; axis < 3; ++axis) errors.Spread(x, ahead, axis, value[axis] - entries[index][axis]);
+      for (int axis = 0; axis < 3; ++axis) errors.Spread(x, ahead, axis, value[axis] - entry[axis]);
     }
     errors.NextRow();
   }
@@ -190,6 +174,21 @@ std::vector<std::uint8_t> MapExactly(const ImageView& picture, const std::vector
   return indices;
 }
 
+// Sorts 24-bit values in two passes of 12 bits each, least significant first.
+void SortColors(std::vector<std::uint32_t>& colors) {
+  constexpr int kDigitBits = 12;
+  constexpr std::uint32_t kDigitMask = (1u << kDigitBits) - 1;
+  std::vector<std::uint32_t> sorted(colors.size());
+  std::vector<std::uint32_t> next(kDigitMask + 2);
+  for (int shift : {0, kDigitBits}) {
+    std::fill(next.begin(), next.end(), 0);
+    for (std::uint32_t c : colors) ++next[((c >> shift) & kDigitMask) + 1];
+    for (std::size_t d = 1; d < next.size(); ++d) next[d] += next[d - 1];
+    for (std::uint32_t c : colors) sorted[next[(c >> shift) & kDigitMask]++] = c;
+    colors.swap(sorted);
+  }
+}
+
 }  // namespace
 
 std::vector<ColorCount> CountColors(const ImageView& picture) {
@@ -199,7 +198,7 @@ std::vector<ColorCount> CountColors(const ImageView& picture) {
     const std::uint32_t* row = picture.Row(y);
     for (std::int32_t x = 0; x < picture.width; ++x) all.push_back(row[x] & 0xFFFFFFu);
   }
-  std::sort(all.begin(), all.end());
+  SortColors(all);
   std::vector<ColorCount> counts;
   for (std::uint32_t color : all) {
     if (counts.empty() || counts.back().color != color) counts.push_back({color, 0});

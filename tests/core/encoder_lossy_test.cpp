@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 
+#include <climits>
+#include <random>
+
 #include "encoder_test_pictures.h"
 #include "output/image_writer.h"
+#include "output/nearest_color.h"
 #include "test_files.h"
 
 namespace pelmoro {
@@ -175,6 +179,38 @@ TEST(GifEncoder, DiffusesTheErrorOfAPictureWithFarMoreThan256Colours) {
   EXPECT_LT(MaxBlockMeanDifference(picture.view(), decoded, inner), 1.0);
   EXPECT_LT(MaxBlockMeanDifference(picture.view(), decoded, [](auto, auto) { return true; }), 4.0);
   EXPECT_LE(MaxDifference(picture.view(), decoded), 24);
+}
+
+TEST(GifEncoder, TheColourMapFindsWhatAScanOfThePaletteFinds) {
+  // Clustered, repeated and spread-out entries; every colour of a few cells and random ones.
+  std::mt19937 random(16);
+  for (int round = 0; round < 20; ++round) {
+    std::vector<std::uint32_t> palette;
+    const std::uint32_t base = random() & 0xF0F0F0u;
+    for (int i = 0; i < 256; ++i) {
+      const std::uint32_t near = base + (random() & 0x070707u);
+      palette.push_back(i % 3 == 0 ? random() & 0xFFFFFFu : i % 3 == 1 ? near : palette[random() % palette.size()]);
+    }
+    palette.resize(1 + random() % 256);
+    NearestColor map(palette);
+    auto scan = [&](int r, int g, int b) {
+      int best = 0, bestDistance = INT_MAX;
+      for (std::size_t i = 0; i < palette.size(); ++i) {
+        const int dr = r - ChannelOf(palette[i], 0), dg = g - ChannelOf(palette[i], 1),
+                  db = b - ChannelOf(palette[i], 2);
+        if (dr * dr + dg * dg + db * db < bestDistance) {
+          bestDistance = dr * dr + dg * dg + db * db;
+          best = static_cast<int>(i);
+        }
+      }
+      return best;
+    };
+    for (int i = 0; i < 20000; ++i) {
+      const std::uint32_t c = i < 4096 ? base + ((i & 0xF) | (i >> 4 & 0xF) << 8 | (i >> 8) << 16) : random();
+      const int r = ChannelOf(c, 0), g = ChannelOf(c, 1), b = ChannelOf(c, 2);
+      ASSERT_EQ(map.Find(r, g, b), scan(r, g, b)) << "round " << round << " colour " << r << "," << g << "," << b;
+    }
+  }
 }
 
 }  // namespace
