@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/dialog_units.h"
 #include "app/product_info.h"
 #include "controls/ext_button.h"
 #include "controls/hyperlink.h"
 #include "controls/ui_font.h"
 #include "res/resources.h"
+#include "ui_support/dialog_units.h"
 
 namespace pelmoro {
 

@@ -14,7 +14,6 @@
 
 #include "app/face_dlg_template.h"
 #include "app/list_mapping.h"
-#include "app/user_prompts.h"
 #include "controls/ext_button.h"
 #include "controls/icon_menu.h"
 #include "controls/icon_menu_install.h"
@@ -22,6 +21,7 @@
 #include "output/ui/export_command.h"
 #include "render/ui/face_preview.h"
 #include "res/resources.h"
+#include "ui_support/user_prompts.h"
 
 namespace pelmoro {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <map>
 
-#include "app/dialog_units.h"
 #include "model/random.h"
 #include "output/image.h"
+#include "ui_support/dialog_units.h"
 
 class QAction;
 class QCheckBox;

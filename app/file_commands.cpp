@@ -6,10 +6,11 @@
 
 #include "app/about_box.h"
 #include "app/face_dlg.h"
-#include "app/user_prompts.h"
 #include "model/document.h"
 #include "output/ui/export_command.h"
+#include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "ui_support/user_prompts.h"
 
 namespace pelmoro {
 
@@ -93,7 +94,17 @@ void CFaceDlg::OnUpdateEnableSelection() {
 }
 
 void CFaceDlg::ExportPicture(ImageFormat format, bool selectionOnly) {
-  ExportPreviewPicture(this, *m_preview, format, selectionOnly, *m_prompts);
+  // The selection entries are offered only while there is a selection.
+  if (selectionOnly && !m_preview->HasSelection()) return;
+  const QString path = AskExportPath(this, format, *m_prompts);
+  if (path.isEmpty()) return;
+  // The picture is composed afresh, without the selection layer, once the file is chosen;
+  // the window's selection stays where and as it is.
+  CMemoryDC picture(CFacePreview::kWidth, CFacePreview::kHeight);
+  if (picture.IsValid()) m_preview->RenderPicture(picture);
+  std::optional<Rect> frame;
+  if (selectionOnly) frame = m_preview->Tracker()->m_rect;
+  ExportPreviewPicture(this, path, picture, format, frame, *m_prompts);
 }
 
 }  // namespace pelmoro

@@ -5,11 +5,11 @@
 #include <QPolygon>
 #include <cmath>
 
+#include "ui_support/qt_bridge.h"
+
 namespace pelmoro::bench {
 
 namespace {
-
-QColor ToQColor(Color c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 QRect Box(const Rect& r) { return QRect(r.left, r.top, r.Width() - 1, r.Height() - 1); }
 

@@ -1,18 +1,16 @@
 #include "controls/shaded_slider.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QStyleOptionSlider>
 
 #include "controls/shaded_slider_draw.h"
 #include "controls/shaded_slider_style.h"
 #include "render/memory_dc.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 
 namespace {
-
-Color ColorOf(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
 // The groove's height and how far its ends reach out beyond the thumb's centre.
 constexpr int kChannelHeight = 6;
@@ -24,14 +22,14 @@ CShadedSlider::CShadedSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent),
   m_style->setParent(this);
   setStyle(m_style);
   const QPalette& p = palette();
-  m_crSelection = ColorOf(p.color(QPalette::Highlight));
-  m_crButtonFace = ColorOf(p.color(QPalette::Button));
-  m_colors.channel = ColorOf(p.color(QPalette::Base));
+  m_crSelection = FromQColor(p.color(QPalette::Highlight));
+  m_crButtonFace = FromQColor(p.color(QPalette::Button));
+  m_colors.channel = FromQColor(p.color(QPalette::Base));
   m_colors.thumb = m_crButtonFace;
-  m_colors.highlight = ColorOf(p.color(QPalette::Light));
-  m_colors.shadowMid = Mid(ColorOf(p.color(QPalette::Dark)), ColorOf(p.color(QPalette::Shadow)));
-  m_colors.faceMid = Mid(m_crButtonFace, ColorOf(p.color(QPalette::Dark)));
-  m_colors.frame = ColorOf(p.color(QPalette::WindowText));
+  m_colors.highlight = FromQColor(p.color(QPalette::Light));
+  m_colors.shadowMid = Mid(FromQColor(p.color(QPalette::Dark)), FromQColor(p.color(QPalette::Shadow)));
+  m_colors.faceMid = Mid(m_crButtonFace, FromQColor(p.color(QPalette::Dark)));
+  m_colors.frame = FromQColor(p.color(QPalette::WindowText));
   RecalcColors();
 }
 
@@ -91,16 +89,14 @@ SliderColors CShadedSlider::PaintColors() const {
 
 void CShadedSlider::paintEvent(QPaintEvent*) {
   const QColor background = palette().color(QPalette::Window);
-  CMemoryDC surface(width(), height(), ColorOf(background));
+  CMemoryDC surface(width(), height(), FromQColor(background));
   if (!surface.IsValid()) return;
   const SliderColors colors = PaintColors();
   DrawSliderChannel(surface, ChannelRect(), colors);
   DrawSliderThumb(surface, ThumbRect(), colors, isEnabled());
 
-  const QImage image(reinterpret_cast<const uchar*>(surface.Bits()), surface.Width(), surface.Height(),
-                     surface.BytesPerLine(), QImage::Format_RGB32);
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, WrapSurface(surface));
   if (hasFocus()) PaintFocusFrame(painter);
 }
 

@@ -1,11 +1,11 @@
 #include "controls/swatch_button.h"
 
 #include <QColorDialog>
-#include <QImage>
 #include <QPainter>
 #include <initializer_list>
 
 #include "render/memory_dc.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 
@@ -79,10 +79,6 @@ void DrawFocus(Surface& surface, const Rect& r) {
 
 }  // namespace
 
-QColor ToQColor(Color c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
-
-Color FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
-
 void DrawSwatchButton(Surface& surface, const Rect& item, Color color, Color face, const SwatchLook& look) {
   Rect r = item;
   // A rectangle without an outline leaves its last column and row to the frame.
@@ -125,10 +121,8 @@ void CSwatchButton::paintEvent(QPaintEvent*) {
   if (!dc.IsValid()) return;
   DrawSwatchButton(dc, Rect{0, 0, width(), height()}, m_crColor, m_crFace,
                    SwatchLook{isDown(), !isEnabled(), hasFocus()});
-  const QImage image(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
-                     QImage::Format_RGB32);
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, WrapSurface(dc));
 }
 
 }  // namespace pelmoro

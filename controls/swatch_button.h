@@ -1,5 +1,4 @@
 #pragma once
-#include <QColor>
 #include <QPushButton>
 #include <optional>
 
@@ -9,10 +8,6 @@
 namespace pelmoro {
 
 class Surface;
-
-// Conversions between the program's 0x00BBGGRR colours and Qt's colours.
-QColor ToQColor(Color c);
-Color FromQColor(const QColor& c);
 
 // The states a swatch button draws differently.
 struct SwatchLook {

@@ -1,11 +1,11 @@
 #include "fill/ui/fill_preview.h"
 
-#include <QImage>
 #include <QPainter>
 
 #include "fill/fill_settings.h"
 #include "fill/gradient.h"
 #include "render/memory_dc.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 
@@ -37,10 +37,8 @@ void CFillPreview::paintEvent(QPaintEvent* event) {
   } else {
     PaintGradient(dc, 0, 0, dc.Width(), dc.Height(), m_crGradientFrom, m_crGradientTo, m_nGradientMode);
   }
-  const QImage image(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
-                     QImage::Format_RGB32);
   QPainter painter(this);
-  painter.drawImage(area.topLeft(), image);
+  painter.drawImage(area.topLeft(), WrapSurface(dc));
 }
 
 }  // namespace pelmoro

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/dialog_units.h"
 #include "controls/ext_button.h"
 #include "controls/swatch_button.h"
 #include "fill/ui/fill_preview.h"
 #include "res/resources.h"
+#include "ui_support/dialog_units.h"
 
 namespace pelmoro {
 

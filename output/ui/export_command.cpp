@@ -2,11 +2,9 @@
 
 #include <QString>
 
-#include "app/user_prompts.h"
 #include "output/image_writer.h"
-#include "output/ui/selection_tracker.h"
 #include "render/memory_dc.h"
-#include "render/ui/face_preview.h"
+#include "ui_support/user_prompts.h"
 
 namespace pelmoro {
 
@@ -30,12 +28,12 @@ FileDialogRequest ExportDialogRequest(ImageFormat format) {
   return request;
 }
 
-// The pixels of the export: the picture without the selection layer, cut to the inside of
-// the selection frame when only the selection is wanted.
-Status WritePicture(const QString& path, ImageFormat format, CMemoryDC& dc, const Rect* selectionFrame) {
+// The pixels of the export: the whole picture, or the inside of the selection frame.
+Status WritePicture(const QString& path, ImageFormat format, const CMemoryDC& dc,
+                    const std::optional<Rect>& selectionFrame) {
   const ImageView whole{dc.Width(), dc.Height(), dc.Bits(), dc.Width()};
   ImageView picture = whole;
-  if (selectionFrame != nullptr) {
+  if (selectionFrame) {
     const auto area = SelectionArea(whole, *selectionFrame);
     if (!area) return Status::Error("Cannot write \"" + path.toStdString() + "\": the selection holds no pixels");
     picture = *area;
@@ -53,23 +51,17 @@ const ExportFormatEntry& ExportFormatFor(ImageFormat format) {
   return kFormats.front();
 }
 
-bool ExportPreviewPicture(QWidget* parent, CFacePreview& preview, ImageFormat format, bool selectionOnly,
-                          UserPrompts& prompts) {
-  // The selection entries are offered only while there is a selection.
-  if (selectionOnly && !preview.HasSelection()) return false;
-  const QString path = prompts.SaveFileName(parent, ExportDialogRequest(format));
-  if (path.isEmpty()) return false;
+QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts) {
+  return prompts.SaveFileName(parent, ExportDialogRequest(format));
+}
 
-  CMemoryDC dc(CFacePreview::kWidth, CFacePreview::kHeight);
-  if (!dc.IsValid()) {
+bool ExportPreviewPicture(QWidget* parent, const QString& path, const CMemoryDC& picture, ImageFormat format,
+                          const std::optional<Rect>& selectionFrame, UserPrompts& prompts) {
+  if (!picture.IsValid()) {
     prompts.ShowError(parent, QStringLiteral("Cannot write \"%1\": not enough memory for the picture").arg(path));
     return false;
   }
-  // The picture is composed afresh without the selection layer, so the window's selection
-  // stays where and as it is.
-  preview.RenderPicture(dc);
-  const Rect frame = selectionOnly ? preview.Tracker()->m_rect : Rect{};
-  const Status written = WritePicture(path, format, dc, selectionOnly ? &frame : nullptr);
+  const Status written = WritePicture(path, format, picture, selectionFrame);
   if (!written) {
     prompts.ShowError(parent, QString::fromStdString(written.message()));
     return false;

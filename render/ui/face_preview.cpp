@@ -7,6 +7,7 @@
 #include "output/ui/selection_block.h"
 #include "output/ui/selection_tracker.h"
 #include "render/memory_dc.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 
@@ -23,10 +24,6 @@ QFont BoldGuiFont() {
 }
 
 }  // namespace
-
-QImage WrapSurface(CMemoryDC& dc) {
-  return QImage(reinterpret_cast<uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(), QImage::Format_RGB32);
-}
 
 CFacePreview::CFacePreview(CRandom& random, QWidget* parent) : QWidget(parent), m_random(random) {
   setFixedSize(kWidth, kHeight);

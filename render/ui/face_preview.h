@@ -8,8 +8,6 @@
 #include "output/ui/selection_controller.h"
 #include "render/face_picture.h"
 
-class QImage;
-
 namespace pelmoro {
 
 class CBlock;
@@ -103,9 +101,5 @@ class CFacePreview : public QWidget, private SelectionLayer, private SelectionHo
   QTimer m_animationTimer;
   SelectionController m_selection{*this};
 };
-
-// Wraps the surface's pixels in a QImage without copying them; the image is valid while
-// the surface lives.
-QImage WrapSurface(CMemoryDC& dc);
 
 }  // namespace pelmoro

@@ -3,6 +3,7 @@
 
 #include "model/color.h"
 #include "render/memory_dc.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro::resources {
 
@@ -10,11 +11,7 @@ namespace pelmoro::resources {
 inline constexpr Color kTransparentKey = RGB(192, 192, 192);
 
 // A copy of the surface's pixels.
-inline QImage ImageOf(const CMemoryDC& dc) {
-  return QImage(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
-                QImage::Format_RGB32)
-      .copy();
-}
+inline QImage ImageOf(const CMemoryDC& dc) { return WrapSurface(dc).copy(); }
 
 // The surface's pixels with every pixel of the key colour made transparent.
 inline QImage ImageWithTransparentKey(const CMemoryDC& dc) {

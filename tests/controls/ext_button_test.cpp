@@ -21,14 +21,12 @@ const QColor kShadow(100, 100, 100);
 const QColor kText(0, 0, 0);
 const QColor kIconColor(220, 30, 30);
 
-Color ColorOf(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
-
 // The smallest rectangle holding every pixel of colour c.
 QRect BoundsOf(const QImage& image, const QColor& c) {
   QRect bounds;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (PixelAt(image, x, y) == ColorOf(c)) bounds |= QRect(x, y, 1, 1);
+      if (PixelAt(image, x, y) == FromQColor(c)) bounds |= QRect(x, y, 1, 1);
   return bounds;
 }
 
@@ -55,23 +53,23 @@ class ExtButtonTest : public ::testing::Test {
 };
 
 TEST_F(ExtButtonTest, FrameShowsOnlyWhileHotOrPressed) {
-  EXPECT_EQ(TopLeft(), ColorOf(kFace));
-  EXPECT_EQ(BottomRight(), ColorOf(kFace));
+  EXPECT_EQ(TopLeft(), FromQColor(kFace));
+  EXPECT_EQ(BottomRight(), FromQColor(kFace));
 
   HoverOver();
   ASSERT_TRUE(button.IsHot());
-  EXPECT_EQ(TopLeft(), ColorOf(kLight));  // raised
-  EXPECT_EQ(BottomRight(), ColorOf(kShadow));
+  EXPECT_EQ(TopLeft(), FromQColor(kLight));  // raised
+  EXPECT_EQ(BottomRight(), FromQColor(kShadow));
 
   QTest::mousePress(&button, Qt::LeftButton, {}, Centre());
-  EXPECT_EQ(TopLeft(), ColorOf(kShadow));  // sunken
-  EXPECT_EQ(BottomRight(), ColorOf(kLight));
+  EXPECT_EQ(TopLeft(), FromQColor(kShadow));  // sunken
+  EXPECT_EQ(BottomRight(), FromQColor(kLight));
   QTest::mouseRelease(&button, Qt::LeftButton, {}, Centre());
 
   // Off the button, the next timer step drops the hot look.
   QCursor::setPos(0, 0);
   EXPECT_TRUE(QTest::qWaitFor([this] { return !button.IsHot(); }, 1000));
-  EXPECT_EQ(TopLeft(), ColorOf(kFace));
+  EXPECT_EQ(TopLeft(), FromQColor(kFace));
 }
 
 TEST_F(ExtButtonTest, PressedIconAndCaptionMoveOnePixelRightAndDown) {
@@ -97,7 +95,7 @@ TEST_F(ExtButtonTest, DisabledButtonGreysItsCaptionAndEmbossesItsIcon) {
   const QImage image = Snapshot(button);
   EXPECT_TRUE(BoundsOf(image, kIconColor).isEmpty());
   EXPECT_EQ(BoundsOf(image, kShadow), QRect(4, 6, 16, 16));
-  EXPECT_EQ(PixelAt(image, 4 + 16, 6 + 16), ColorOf(kLight));  // the raised copy's corner
+  EXPECT_EQ(PixelAt(image, 4 + 16, 6 + 16), FromQColor(kLight));  // the raised copy's corner
   EXPECT_TRUE(BoundsOf(image, kText).isEmpty());
   EXPECT_FALSE(BoundsOf(image, button.palette().color(QPalette::Disabled, QPalette::WindowText)).isEmpty());
 }

@@ -3,16 +3,14 @@
 #include <QWidget>
 
 #include "model/color.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro::test {
 
 // What the widget shows now, painted afresh.
 inline QImage Snapshot(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-inline Color PixelAt(const QImage& image, int x, int y) {
-  const QRgb p = image.pixel(x, y);
-  return RGB(qRed(p), qGreen(p), qBlue(p));
-}
+inline Color PixelAt(const QImage& image, int x, int y) { return FromQColor(image.pixelColor(x, y)); }
 
 // Columns x in [from, to) whose pixel in row y has colour c.
 inline int CountInRow(const QImage& image, int y, int from, int to, Color c) {

@@ -11,6 +11,7 @@
 #include "app/face_dlg.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "ui_support/user_prompts.h"
 #include "render/face_picture.h"
 #include "slider_geometry.h"
 

@@ -24,6 +24,7 @@
 #include "reliability_support.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 namespace {

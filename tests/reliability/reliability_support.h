@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "ui_support/user_prompts.h"
 #include "tests/gui/slider_geometry.h"
 
 class QSlider;

@@ -40,6 +40,7 @@
 #include "reliability_support.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "ui_support/qt_bridge.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define PELMORO_SOAK_ASAN 1

@@ -2,7 +2,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "ui_support/user_prompts.h"
 
 namespace pelmoro {
 

@@ -14,6 +14,7 @@
 #include "controls/swatch_button.h"
 #include "fill/ui/fill_dialog_result.h"
 #include "fill/ui/fill_preview.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 namespace {

@@ -13,6 +13,7 @@
 #include "output/ui/selection_tracker.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 namespace {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QImage>
 
+#include "ui_support/qt_bridge.h"
+
 namespace pelmoro {
 namespace {
 

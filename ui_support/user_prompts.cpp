@@ -1,4 +1,4 @@
-#include "app/user_prompts.h"
+#include "ui_support/user_prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
