@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include "fill/gradient.h"
 #include "render/memory_dc.h"
 
 namespace pelmoro {
@@ -20,7 +19,7 @@ void BM_PaintGradient(benchmark::State& state) {
   CMemoryDC dc(224, 192);
   const auto mode = static_cast<GradientMode>(state.range(0));
   for (auto _ : state) {
-    PaintGradient(dc, 0, 0, 224, 192, 0x00740115, 0x00FFFFFF, mode);
+    dc.GradientFill(0, 0, 224, 192, 0x00740115, 0x00FFFFFF, mode);
     benchmark::DoNotOptimize(dc.Bits());
   }
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fill/fill_settings.h"
 #include "model/face.h"
+#include "model/fill_settings.h"
 #include "model/status.h"
 
 namespace pelmoro {

@@ -2,15 +2,13 @@
 // order (later features overdraw earlier ones), then the selection.
 #include "render/face_picture.h"
 
-#include "fill/gradient.h"
-
 namespace pelmoro {
 
 void FacePicture::Paint(Surface& surface, const SelectionLayer* selection) {
   surface.FillSolidRect(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground);
   if (m_fill.m_nFillType == FillGradient) {
-    PaintGradient(surface, 0, 0, m_nWidth, m_nHeight, m_fill.m_crGradientFrom, m_fill.m_crGradientTo,
-                  m_fill.GetGradientMode());
+    surface.GradientFill(0, 0, m_nWidth, m_nHeight, m_fill.m_crGradientFrom, m_fill.m_crGradientTo,
+                         m_fill.GetGradientMode());
   }
 
   CalcLayout();

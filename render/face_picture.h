@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "fill/fill_settings.h"
 #include "model/face.h"
+#include "model/fill_settings.h"
 #include "render/layout.h"
 #include "render/surface.h"
 

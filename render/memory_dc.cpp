@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <new>
 
-#include "fill/gradient.h"
 #include "render/raster/arc.h"
 #include "render/raster/ellipse.h"
+#include "render/raster/gradient.h"
 #include "render/raster/line.h"
 #include "render/raster/pixel_target.h"
 #include "render/raster/polygon.h"
@@ -116,8 +116,9 @@ void CMemoryDC::GradientFill(std::int32_t x, std::int32_t y, std::int32_t width,
   const std::int64_t y1 = std::min<std::int64_t>(static_cast<std::int64_t>(y) + height, height_);
   if (x0 >= x1) return;
   if (y0 >= y1) return;
-  GradientRect(pixels_.data(), width_, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(x1),
-               static_cast<std::int32_t>(y0), static_cast<std::int32_t>(y1), x, y, width, height, from, to, mode);
+  raster::GradientRect(pixels_.data(), width_, static_cast<std::int32_t>(x0), static_cast<std::int32_t>(x1),
+                       static_cast<std::int32_t>(y0), static_cast<std::int32_t>(y1), x, y, width, height, from, to,
+                       mode);
 }
 
 Color CMemoryDC::SelectPen(Color c) {

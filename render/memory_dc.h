@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/raster/pixel_format.h"
 #include "render/surface.h"
 
 namespace pelmoro {
@@ -56,11 +57,5 @@ class CMemoryDC : public Surface {
   Color brush_ = 0x00FFFFFF;
   Point position_;
 };
-
-// Converts a 0x00BBGGRR colour to an opaque 0xFFRRGGBB pixel and back.
-constexpr std::uint32_t ToPixel(Color c) {
-  return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-constexpr Color FromPixel(std::uint32_t p) { return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16); }
 
 }  // namespace pelmoro

@@ -2,17 +2,10 @@
 #include <cstdint>
 
 #include "model/color.h"
+#include "model/gradient_mode.h"
 #include "render/geometry.h"
 
 namespace pelmoro {
-
-// Linear gradient directions, as the platform's gradient brush numbers them.
-enum GradientMode : std::int32_t {
-  GradientHorizontal = 0,
-  GradientVertical = 1,
-  GradientForwardDiagonal = 2,
-  GradientBackwardDiagonal = 3,
-};
 
 // The drawing operations every renderer uses. A new surface has a black 1-pixel pen and a
 // white solid brush. Figures follow the coverage rules of the raster surface: an ellipse or

@@ -1,5 +1,5 @@
 #pragma once
-#include "fill/fill_settings.h"
+#include "model/fill_settings.h"
 
 class QWidget;
 

@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-#include "fill/fill_settings.h"
-#include "fill/gradient.h"
+#include "model/fill_settings.h"
 #include "render/memory_dc.h"
 #include "ui_support/qt_bridge.h"
 
@@ -35,7 +34,7 @@ void CFillPreview::paintEvent(QPaintEvent* event) {
   if (m_nFillType == FillSolid) {
     dc.FillSolidRect(0, 0, dc.Width(), dc.Height(), m_crBackground);
   } else {
-    PaintGradient(dc, 0, 0, dc.Width(), dc.Height(), m_crGradientFrom, m_crGradientTo, m_nGradientMode);
+    dc.GradientFill(0, 0, dc.Width(), dc.Height(), m_crGradientFrom, m_crGradientTo, m_nGradientMode);
   }
   QPainter painter(this);
   painter.drawImage(area.topLeft(), WrapSurface(dc));

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "fill/fill_settings.h"
+#include "model/fill_settings.h"
 
 class QCheckBox;
 class QPushButton;

@@ -4,7 +4,7 @@
 #include <list>
 #include <memory>
 
-#include "fill/fill_settings.h"
+#include "model/fill_settings.h"
 #include "output/image.h"
 #include "output/ui/selection_size_tip.h"
 #include "output/ui/selection_tracker.h"

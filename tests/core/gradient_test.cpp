@@ -1,13 +1,15 @@
-#include "fill/gradient.h"
+#include "render/raster/gradient.h"
 
 #include <gtest/gtest.h>
 
-#include "fill/fill_settings.h"
+#include "model/fill_settings.h"
 #include "render/memory_dc.h"
 #include "render/recording_surface.h"
 
 namespace pelmoro {
 namespace {
+
+using raster::GradientColorAt;
 
 constexpr Color kBlue = 0x00740115;  // red 21, green 1, blue 116
 constexpr Color kWhite = 0x00FFFFFF;
@@ -98,9 +100,9 @@ TEST(FillSettings, ModePriorityAndStartupFill) {
   EXPECT_EQ(fill.m_crBackground, 0x00010203u) << "the solid colour is left alone";
 }
 
-TEST(Gradient, PaintGradientHandsTheRectangleToTheSurface) {
+TEST(Gradient, RecordingSurfaceKeepsTheGradientRectangle) {
   RecordingSurface surface;
-  PaintGradient(surface, 0, 0, 224, 192, kBlue, kWhite, GradientBackwardDiagonal);
+  surface.GradientFill(0, 0, 224, 192, kBlue, kWhite, GradientBackwardDiagonal);
   ASSERT_EQ(surface.calls().size(), 1u);
   EXPECT_EQ(surface.calls()[0].rect, (Rect{0, 0, 224, 192}));
   EXPECT_EQ(surface.calls()[0].a, GradientBackwardDiagonal);

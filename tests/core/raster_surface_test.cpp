@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fill/gradient.h"
 #include "raster_pictures.h"
 #include "render/memory_dc.h"
+#include "render/raster/gradient.h"
 
 namespace pelmoro {
 namespace {
@@ -288,9 +288,9 @@ TEST(RasterSurface, GradientFillPaintsTheVisiblePartWithTheGradientColours) {
   dc.GradientFill(-5, 3, 30, 6, 0x00740115, 0x00FFFFFF, GradientForwardDiagonal);
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 20; ++x) {
-      const Color want = y >= 3 && y < 9
-                             ? GradientColorAt(x, y, -5, 3, 30, 6, 0x00740115, 0x00FFFFFF, GradientForwardDiagonal)
-                             : kPaper;
+      const Color want =
+          y >= 3 && y < 9 ? raster::GradientColorAt(x, y, -5, 3, 30, 6, 0x00740115, 0x00FFFFFF, GradientForwardDiagonal)
+                          : kPaper;
       ASSERT_EQ(dc.GetPixel(x, y), want) << x << ", " << y;
     }
   }

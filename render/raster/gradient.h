@@ -1,15 +1,11 @@
 #pragma once
+// The pixel loops of the two-colour linear gradient the raster surface fills with.
 #include <cstdint>
 
 #include "model/color.h"
-#include "render/surface.h"
+#include "model/gradient_mode.h"
 
-namespace pelmoro {
-
-// Fills the rectangle (x, y, width, height) of the surface with a linear gradient from
-// `from` to `to` in the given direction.
-void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   Color from, Color to, GradientMode mode);
+namespace pelmoro::raster {
 
 // The colour of pixel (px, py) of a gradient over (x, y, width, height): t runs from 0 at
 // `from` toward 1 at `to` along the direction, q = floor(255 t + 0.5), and each channel is
@@ -28,4 +24,4 @@ void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, s
                   std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
                   Color to, GradientMode mode);
 
-}  // namespace pelmoro
+}  // namespace pelmoro::raster

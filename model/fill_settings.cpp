@@ -1,4 +1,4 @@
-#include "fill/fill_settings.h"
+#include "model/fill_settings.h"
 
 namespace pelmoro {
 

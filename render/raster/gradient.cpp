@@ -1,12 +1,12 @@
-#include "fill/gradient.h"
+#include "render/raster/gradient.h"
 
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
-#include "render/memory_dc.h"
+#include "render/raster/pixel_format.h"
 
-namespace pelmoro {
+namespace pelmoro::raster {
 
 namespace {
 
@@ -93,11 +93,6 @@ Position PositionOf(std::uint64_t dx, std::uint64_t dy, std::uint64_t w, std::ui
 }
 
 }  // namespace
-
-void PaintGradient(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                   Color from, Color to, GradientMode mode) {
-  surface.GradientFill(x, y, width, height, from, to, mode);
-}
 
 Color GradientColorAt(std::int32_t px, std::int32_t py, std::int32_t x, std::int32_t y, std::int32_t width,
                       std::int32_t height, Color from, Color to, GradientMode mode) {
@@ -226,4 +221,4 @@ void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, s
   }
 }
 
-}  // namespace pelmoro
+}  // namespace pelmoro::raster

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "model/color.h"
-#include "render/surface.h"
+#include "model/gradient_mode.h"
 
 namespace pelmoro {
 
