@@ -10,7 +10,7 @@ cmake_minimum_required(VERSION 3.25)
 # The core folders from the bottom up; their order is the layer order.
 set(core_layers model render output cli)
 # Folders of the desktop program, which no core file may include.
-set(front_end_folders app controls res)
+set(front_end_folders app controls res ui_support)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "set SOURCE_DIR to the tree to check")
