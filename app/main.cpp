@@ -3,8 +3,10 @@
 #include <ctime>
 
 #include "app/face_dlg.h"
+#include "model/termination_cleanup.h"
 
 int main(int argc, char* argv[]) {
+  pelmoro::RemoveTemporaryFilesOnTermination();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pelmoro"));
   // The one seeding of the program's random generator: the time in seconds.

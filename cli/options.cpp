@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/face.h"
+#include "model/message_text.h"
 
 namespace pelmoro {
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::int32_t kMaxPose = 2;
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) { return QuotedName(text); }
 
 // A decimal integer in [min, max], written without sign (or with '-'), spaces or extra
 // characters; nothing otherwise.
@@ -155,6 +156,8 @@ class ArgumentParser {
   }
 
   void SetPose(const std::string& value) {
+    if (poseGiven_) return Fail("--pose given more than once");
+    poseGiven_ = true;
     const auto poses = ParseList(value, 3, 0, kMaxPose);
     if (!poses) return Fail("--pose " + Quoted(value) + " is not EYE,MOUTH,BROW with each 0, 1 or 2");
     result_.options.eyePose = static_cast<std::int32_t>((*poses)[0]);
@@ -188,6 +191,7 @@ class ArgumentParser {
 
   const std::vector<std::string>& arguments_;
   std::size_t next_ = 0;
+  bool poseGiven_ = false;
   ParseResult result_;
 };
 
@@ -213,8 +217,10 @@ const char* UsageText() {
          "  -h, --help               show this text\n"
          "  --version                show the version\n"
          "\n"
-         "Exit status: 0 done, 1 bad command line, 2 the face document cannot be read,\n"
-         "3 the picture or document cannot be written.\n";
+         "Exit status: 0 done, 1 bad command line (also: -o and --save naming one file),\n"
+         "2 the face document cannot be read, 3 the picture, the document or this text\n"
+         "cannot be written. Pictures and documents are written whole or not at all;\n"
+         "pipes, devices and files you may not write are refused.\n";
 }
 
 }  // namespace pelmoro

@@ -3,6 +3,8 @@
 #include <ctime>
 
 #include "model/document.h"
+#include "model/message_text.h"
+#include "model/path_io.h"
 #include "model/random.h"
 #include "output/image_writer.h"
 #include "render/face_picture.h"
@@ -28,7 +30,7 @@ int PrepareFace(const RenderOptions& options, FacePicture& picture, std::ostream
     return kExitDocument;
   }
   if (report.LoadError()) {
-    ReportError(errors, "Cannot load \"" + options.documentPath + "\": " + report.Describe());
+    ReportError(errors, "Cannot load " + QuotedName(options.documentPath) + ": " + report.Describe());
     return kExitDocument;
   }
   return kExitSuccess;
@@ -79,20 +81,15 @@ int SaveFace(const RenderOptions& options, const FacePicture& picture, std::ostr
 }  // namespace
 
 void ReportError(std::ostream& errors, const std::string& message) {
-  std::string line = "pelmoro-render: ";
-  for (char c : message) {
-    if (c == '\n') {
-      line += "\\n";
-    } else if (c == '\r') {
-      line += "\\r";
-    } else {
-      line += c;
-    }
-  }
-  errors << line << '\n';
+  errors << "pelmoro-render: " << EscapeControlBytes(message) << '\n';
 }
 
 int RunRender(const RenderOptions& options, std::ostream& errors) {
+  if (!options.savePath.empty() && NameTheSameFile(options.outputPath, options.savePath)) {
+    ReportError(errors, "-o " + QuotedName(options.outputPath) + " and --save " + QuotedName(options.savePath) +
+                            " name the same file (see --help)");
+    return kExitUsage;
+  }
   FacePicture picture;
   if (const int status = PrepareFace(options, picture, errors); status != kExitSuccess) return status;
   ApplyOptions(options, picture);

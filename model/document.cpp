@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "model/message_text.h"
 #include "model/path_io.h"
 #include "model/safe_file.h"
 
@@ -81,8 +82,25 @@ bool ReadFillPart(WordReader& reader, FillSettings& fill) {
   return true;
 }
 
+Status OpenError(const std::string& path, const std::string& reason) {
+  return Status::Error("Cannot open " + QuotedName(path) + ": " + reason);
+}
+
 Status ReadError(const std::string& path, int error) {
-  return Status::Error("Cannot open \"" + path + "\": " + std::strerror(error));
+  return Status::Error("Cannot read " + QuotedName(path) + ": " + std::strerror(error));
+}
+
+// Reads up to `size` bytes, fewer only where the file ends; -1 with errno on a read error.
+ssize_t ReadUpTo(int fd, std::uint8_t* buffer, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = read(fd, buffer + done, size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return static_cast<ssize_t>(done);
 }
 
 }  // namespace
@@ -143,24 +161,21 @@ Status SaveDocument(const std::string& path, const CFace& face, const FillSettin
 Status LoadDocument(const std::string& path, CFace& face, FillSettings& fill, LoadReport& report) {
   int error = 0;
   const int fd = OpenForReading(path, &error);
-  if (fd < 0) return ReadError(path, error);
+  if (fd < 0) return OpenError(path, std::strerror(error));
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    const int reason = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    const bool folder = S_ISDIR(info.st_mode);
     close(fd);
-    return ReadError(path, reason);
+    return OpenError(path, folder ? std::strerror(EISDIR) : "not a regular file");
   }
-  // Only the first 136 bytes matter; a longer file is not read further.
+  // Only the first 136 bytes matter; a longer file is not read further. A read error is
+  // reported as such and changes nothing; only the end of the file makes a short document.
   std::uint8_t buffer[kDocumentSize];
-  std::size_t size = 0;
-  while (size < kDocumentSize) {
-    const ssize_t got = read(fd, buffer + size, kDocumentSize - size);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;  // end of file, or a read error: the load fails where it stopped
-    size += static_cast<std::size_t>(got);
-  }
+  const ssize_t size = ReadUpTo(fd, buffer, kDocumentSize);
+  const int readError = errno;
   close(fd);
-  report = DecodeDocument(buffer, size, face, fill);
+  if (size < 0) return ReadError(path, readError);
+  report = DecodeDocument(buffer, static_cast<std::size_t>(size), face, fill);
   return Status::Ok();
 }
 

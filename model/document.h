@@ -43,8 +43,9 @@ LoadReport DecodeDocument(const std::uint8_t* data, std::size_t size, CFace& fac
 // Saves the document whole or not at all (the old file stays when writing fails).
 Status SaveDocument(const std::string& path, const CFace& face, const FillSettings& fill);
 
-// Opens and reads a document. A file that cannot be opened or is not a regular file comes
-// back as an error and changes nothing; otherwise the outcome of the read is in `report`.
+// Opens and reads a document. A file that cannot be opened, is not a regular file or fails
+// to read (an input/output error) comes back as an error with the system's reason and
+// changes nothing; otherwise the outcome of the read is in `report`.
 // Only the first 136 bytes are ever read.
 Status LoadDocument(const std::string& path, CFace& face, FillSettings& fill, LoadReport& report);
 

@@ -85,4 +85,59 @@ bool ReadLink(const std::string& path, std::string* target) {
   return true;
 }
 
+bool ResolveLinks(const std::string& path, std::string* resolved) {
+  constexpr int kMaxHops = 40;
+  std::string current = path;
+  for (int hops = 0; hops <= kMaxHops; ++hops) {
+    std::string target;
+    if (!ReadLink(current, &target)) {
+      *resolved = current;
+      return true;
+    }
+    if (!target.empty() && target[0] == '/') {
+      current = target;
+    } else {
+      const std::size_t slash = current.rfind('/');
+      current = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) + target;
+    }
+  }
+  return false;
+}
+
+namespace {
+
+// Where a name leads: the file that stands there, or the folder and last component where
+// one would be created.
+struct NameTarget {
+  bool exists = false;
+  struct stat file {};
+  struct stat folder {};
+  std::string base;
+};
+
+bool FindTarget(const std::string& path, NameTarget* found) {
+  std::string resolved;
+  if (!ResolveLinks(path, &resolved)) return false;
+  int error = 0;
+  const int dirFd = OpenParentDirectory(resolved, &found->base, &error);
+  if (dirFd < 0) return false;
+  const bool haveFolder = fstat(dirFd, &found->folder) == 0;
+  found->exists = !found->base.empty() && fstatat(dirFd, found->base.c_str(), &found->file, 0) == 0;
+  close(dirFd);
+  return haveFolder;
+}
+
+}  // namespace
+
+bool NameTheSameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  NameTarget first;
+  NameTarget second;
+  if (!FindTarget(a, &first) || !FindTarget(b, &second)) return false;
+  if (first.exists != second.exists) return false;
+  if (first.exists) return first.file.st_dev == second.file.st_dev && first.file.st_ino == second.file.st_ino;
+  return first.folder.st_dev == second.folder.st_dev && first.folder.st_ino == second.folder.st_ino &&
+         first.base == second.base;
+}
+
 }  // namespace pelmoro

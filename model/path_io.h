@@ -16,4 +16,14 @@ int OpenForReading(const std::string& path, int* error);
 // Reads the target of a symbolic link; false when `path` is not a link.
 bool ReadLink(const std::string& path, std::string* target);
 
+// Follows a chain of symbolic links to the name that is not a link (which may not exist
+// yet). A chain that never ends (links pointing at each other) gives false, as the system's
+// own lookup fails with ELOOP.
+bool ResolveLinks(const std::string& path, std::string* resolved);
+
+// True when writing to `a` and to `b` would write one file: both exist and are the same
+// file (through links, or as hard links of each other), or neither exists yet and both
+// lead to the same name in the same folder.
+bool NameTheSameFile(const std::string& a, const std::string& b);
+
 }  // namespace pelmoro

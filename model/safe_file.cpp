@@ -4,43 +4,76 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <climits>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
+#include <vector>
 
+#include "model/message_text.h"
 #include "model/path_io.h"
+#include "model/termination_cleanup.h"
 
 namespace pelmoro {
 
 namespace {
 
 std::atomic<bool> g_simulateDiskFull{false};
+std::atomic<std::size_t> g_simulatedRoom{0};
+std::atomic<void (*)()> g_writeHook{nullptr};
 
-Status WriteError(const std::string& path, int error) {
-  return Status::Error("Cannot write \"" + path + "\": " + std::strerror(error));
+Status Failure(const std::string& path, const std::string& reason) {
+  return Status::Error("Cannot write " + QuotedName(path) + ": " + reason);
 }
 
-// Follows a chain of symbolic links so that saving through a link replaces the file it
-// points to and keeps the link. A chain that never ends (links pointing at each other)
-// fails as the system's own lookup does, rather than replacing the last link with a file.
-bool ResolveLinks(const std::string& path, std::string* resolved) {
-  constexpr int kMaxHops = 40;
-  std::string current = path;
-  for (int hops = 0; hops <= kMaxHops; ++hops) {
-    std::string target;
-    if (!ReadLink(current, &target)) {
-      *resolved = current;
-      return true;
+Status WriteError(const std::string& path, int error) { return Failure(path, std::strerror(error)); }
+
+Status NotRegularFile(const std::string& path) { return Failure(path, "not a regular file"); }
+
+// How many of `wanted` bytes the simulated disk still takes (all of them when it is off).
+std::size_t SimulatedRoom(std::size_t wanted) {
+  if (!g_simulateDiskFull) return wanted;
+  std::size_t room = g_simulatedRoom.load();
+  std::size_t taken = 0;
+  do {
+    taken = std::min(room, wanted);
+  } while (!g_simulatedRoom.compare_exchange_weak(room, room - taken));
+  return taken;
+}
+
+// Puts the bytes down at `offset`; false with the system's error number on failure.
+bool WriteAt(int fd, const std::uint8_t* data, std::size_t size, off_t offset, int* error) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t written = pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      *error = written < 0 ? errno : EIO;
+      return false;
     }
-    if (!target.empty() && target[0] == '/') {
-      current = target;
-    } else {
-      const std::size_t slash = current.rfind('/');
-      current = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) + target;
-    }
+    done += static_cast<std::size_t>(written);
   }
+  return true;
+}
+
+// The new content: as WriteAt, but a simulated full disk stops it where its room ends.
+bool WriteContent(int fd, const std::uint8_t* data, std::size_t size, int* error) {
+  if (void (*hook)() = g_writeHook.load()) hook();
+  const std::size_t room = SimulatedRoom(size);
+  if (!WriteAt(fd, data, room, 0, error)) return false;
+  if (room < size) {
+    *error = ENOSPC;
+    return false;
+  }
+  return true;
+}
+
+bool Sync(int fd, int* error) {
+  if (fsync(fd) == 0) return true;
+  *error = errno;
   return false;
 }
 
@@ -52,53 +85,136 @@ std::string RandomSuffix() {
   return suffix;
 }
 
-// Creates a new temporary file beside `base` in the open directory; returns its descriptor.
-int CreateTemporary(int dirFd, const std::string& base, std::string* tempName, int* error) {
+// Creates a new temporary file beside `base` in the open folder and registers it for removal
+// on a termination signal; returns its descriptor.
+int CreateTemporary(int dirFd, const std::string& base, std::string* tempName, std::optional<TemporaryFileGuard>* guard,
+                    int* error) {
   const std::string stem = "." + base.substr(0, std::min<std::size_t>(base.size(), 200)) + ".tmp-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     *tempName = stem + RandomSuffix();
+    TerminationSignalsHeld held;
     const int fd = openat(dirFd, tempName->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) break;
+    if (fd >= 0) {
+      guard->emplace(dirFd, *tempName);
+      return fd;
+    }
+    *error = errno;
+    if (*error != EEXIST) return -1;
   }
-  *error = errno;
   return -1;
 }
 
-// Gives the new file the permissions of the file it replaces.
-void KeepPermissions(int dirFd, const std::string& base, int fd) {
-  struct stat old {};
-  if (fstatat(dirFd, base.c_str(), &old, 0) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
+// Gives the new file the owner, group and mode of the file it replaces. The owner comes
+// first because changing it clears the set-user-ID and set-group-ID bits. Where the user
+// may not give the file its old owner, the group alone is tried (a user may give any group
+// they belong to); where that is not allowed either, the new file stays theirs.
+void KeepOwnerAndMode(int fd, const struct stat& old) {
+  if (fchown(fd, old.st_uid, old.st_gid) != 0) (void)fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  fchmod(fd, old.st_mode & 07777);
 }
 
-Status WriteAndCommit(int dirFd, const std::string& base, const std::string& path,
-                      const std::function<Status(std::FILE*)>& write) {
+Status ReplaceByRename(int dirFd, const std::string& base, const std::string& path, const std::uint8_t* data,
+                       std::size_t size, const struct stat* old) {
   std::string tempName;
+  std::optional<TemporaryFileGuard> guard;
   int error = 0;
-  const int fd = CreateTemporary(dirFd, base, &tempName, &error);
+  const int fd = CreateTemporary(dirFd, base, &tempName, &guard, &error);
   if (fd < 0) return WriteError(path, error);
-  KeepPermissions(dirFd, base, fd);
+  if (old != nullptr) KeepOwnerAndMode(fd, *old);
 
-  std::FILE* file = fdopen(fd, "wb");
-  if (file == nullptr) {
+  bool written = WriteContent(fd, data, size, &error) && Sync(fd, &error);
+  if (close(fd) != 0 && written) {
     error = errno;
+    written = false;
+  }
+  TerminationSignalsHeld held;
+  if (written && renameat(dirFd, tempName.c_str(), dirFd, base.c_str()) != 0) {
+    error = errno;
+    written = false;
+  }
+  if (!written) unlinkat(dirFd, tempName.c_str(), 0);
+  guard.reset();
+  return written ? Status::Ok() : WriteError(path, error);
+}
+
+// The first `size` bytes of the open file, as far as they can be read; empty when the file
+// is open for writing only.
+std::vector<std::uint8_t> ReadStart(int fd, std::size_t size) {
+  std::vector<std::uint8_t> bytes(size);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = pread(fd, bytes.data() + done, size - done, static_cast<off_t>(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+// Reserves the room the new content needs, so that a full disk fails before any byte of the
+// file changes. File systems that cannot reserve room are written without.
+bool ReserveRoom(int fd, std::size_t size, int* error) {
+  if (size == 0 || fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0) return true;
+  if (errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL) return true;
+  *error = errno;
+  return false;
+}
+
+// Undoes a failed rewrite as far as the device lets it: the overwritten bytes and the old
+// length come back.
+void PutBack(int fd, const std::vector<std::uint8_t>& overwritten, off_t oldSize) {
+  int error = 0;
+  if (WriteAt(fd, overwritten.data(), overwritten.size(), 0, &error) && ftruncate(fd, oldSize) == 0) Sync(fd, &error);
+}
+
+// Writes a multiply-linked file in place: write the new bytes over the old, cut the file to
+// the new length, flush. A failed write puts back what it overwrote and the old length.
+Status RewriteInPlace(int dirFd, const std::string& base, const std::string& path, const std::uint8_t* data,
+                      std::size_t size) {
+  // The file is never left half-written by a termination signal: it takes effect after.
+  TerminationSignalsHeld held;
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  int fd = openat(dirFd, base.c_str(), O_RDWR | kFlags);
+  if (fd < 0 && errno == EACCES) fd = openat(dirFd, base.c_str(), O_WRONLY | kFlags);
+  if (fd < 0) return WriteError(path, errno);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
-    unlinkat(dirFd, tempName.c_str(), 0);
+    return NotRegularFile(path);
+  }
+  const std::size_t oldSize = static_cast<std::size_t>(info.st_size);
+  const std::vector<std::uint8_t> overwritten = ReadStart(fd, std::min(size, oldSize));
+
+  int error = 0;
+  if (!ReserveRoom(fd, size, &error)) {
+    close(fd);
     return WriteError(path, error);
   }
-  Status status = write(file);
-  if (status.ok() && g_simulateDiskFull) status = WriteError(path, ENOSPC);
-  if (status.ok() && (std::fflush(file) != 0 || std::ferror(file) != 0)) status = WriteError(path, errno ? errno : EIO);
-  if (status.ok() && fsync(fileno(file)) != 0) status = WriteError(path, errno);
-  if (std::fclose(file) != 0 && status.ok()) status = WriteError(path, errno);
-  if (status.ok() && renameat(dirFd, tempName.c_str(), dirFd, base.c_str()) != 0) status = WriteError(path, errno);
-  if (!status.ok()) unlinkat(dirFd, tempName.c_str(), 0);
-  return status;
+  bool written = WriteContent(fd, data, size, &error);
+  if (written && ftruncate(fd, static_cast<off_t>(size)) != 0) {
+    error = errno;
+    written = false;
+  }
+  if (!written) PutBack(fd, overwritten, info.st_size);
+  if (written && !Sync(fd, &error)) written = false;
+  close(fd);
+  return written ? Status::Ok() : WriteError(path, error);
 }
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, const std::function<Status(std::FILE*)>& write) {
+// What stands at the target: nothing (`exists` false), or a regular file the user may write.
+Status CheckTarget(int dirFd, const std::string& base, const std::string& path, struct stat* info, bool* exists) {
+  *exists = fstatat(dirFd, base.c_str(), info, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!*exists) return errno == ENOENT ? Status::Ok() : WriteError(path, errno);
+  if (S_ISDIR(info->st_mode)) return WriteError(path, EISDIR);
+  if (!S_ISREG(info->st_mode)) return NotRegularFile(path);
+  if (faccessat(dirFd, base.c_str(), W_OK, AT_EACCESS) != 0) return WriteError(path, errno);
+  return Status::Ok();
+}
+
+Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
   if (path.empty()) return WriteError(path, ENOENT);
   std::string target;
   if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
@@ -106,22 +222,25 @@ Status WriteFileAtomically(const std::string& path, const std::function<Status(s
   int error = 0;
   const int dirFd = OpenParentDirectory(target, &base, &error);
   if (dirFd < 0) return WriteError(path, error);
+  Status status = Status::Ok();
+  struct stat old {};
+  bool exists = false;
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
   if (base.empty() || base == "." || base == "..") {
-    close(dirFd);
-    return WriteError(path, EISDIR);
+    status = WriteError(path, EISDIR);
+  } else if (status = CheckTarget(dirFd, base, path, &old, &exists); status.ok()) {
+    status = exists && old.st_nlink > 1 ? RewriteInPlace(dirFd, base, path, bytes, size)
+                                        : ReplaceByRename(dirFd, base, path, bytes, size, exists ? &old : nullptr);
   }
-  const Status status = WriteAndCommit(dirFd, base, path, write);
   close(dirFd);
   return status;
 }
 
-Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
-  return WriteFileAtomically(path, [&](std::FILE* file) {
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) return WriteError(path, errno ? errno : EIO);
-    return Status::Ok();
-  });
+void SimulateDiskFullForTesting(bool on, std::size_t roomBytes) {
+  g_simulatedRoom = roomBytes;
+  g_simulateDiskFull = on;
 }
 
-void SimulateDiskFullForTesting(bool on) { g_simulateDiskFull = on; }
+void SetWriteHookForTesting(void (*hook)()) { g_writeHook = hook; }
 
 }  // namespace pelmoro

@@ -1,27 +1,39 @@
 #pragma once
 #include <cstddef>
-#include <cstdio>
-#include <functional>
 #include <string>
 
 #include "model/status.h"
 
 namespace pelmoro {
 
-// Writes a file whole or not at all: the content goes to a temporary file in the target's
-// folder, which is flushed to disk and renamed over the target only when complete. When
-// the target is a symbolic link, the file it points to is replaced and the link stays. Any
-// failure removes the temporary file, leaves the old target untouched and comes back as an
-// error naming the path and the system's reason.
+// Writes a file whole or not at all, and only where the user may write it.
 //
-// `write` receives the open temporary file and returns an error status to abort.
-Status WriteFileAtomically(const std::string& path, const std::function<Status(std::FILE*)>& write);
-
-// The same for a prepared byte buffer.
+// What stands at `path` decides how:
+// - nothing, or a regular file with one name: the bytes go to a temporary file in the same
+//   folder (".NAME.tmp-XXXXXXXX"), which is flushed to disk, given the old file's owner,
+//   group and mode, and renamed over the target only when complete. A failure removes the
+//   temporary file and leaves the old one untouched; so does SIGINT, SIGTERM or SIGHUP once
+//   RemoveTemporaryFilesOnTermination() was called.
+// - a regular file with more than one name (hard links): the file is rewritten in place so
+//   that every name keeps showing one file. The room is reserved first, so a full disk fails
+//   before anything changes; when a write fails half-way all the same (an input/output
+//   error, a file system that cannot reserve room), the old bytes are written back. Only a
+//   file that can be written but not read, or a device that also fails to take the old
+//   bytes back, is left holding the new bytes up to the failure and the old bytes after it.
+// - a symbolic link: the file it leads to is written as above and the link stays.
+// - a folder ("Is a directory"), a pipe, device or socket ("not a regular file"), or a file
+//   the user may not open for writing ("Permission denied", as the system decides with the
+//   process's effective identity; root keeps root's rights): refused, nothing changes.
+// Every error names the path and says the reason.
 Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
-// Lets tests simulate a full disk: while on, every atomic write fails as a full disk would,
-// after the temporary file was created and before it replaces the target.
-void SimulateDiskFullForTesting(bool on);
+// Lets tests simulate a disk that fills up: while on, the file content that any write puts
+// down stops after `roomBytes` bytes in all (counted from the call) with ENOSPC. A byte
+// count lets a test cut a write in the middle.
+void SimulateDiskFullForTesting(bool on, std::size_t roomBytes = 0);
+
+// Lets tests act in the middle of a write: `hook` runs just before the content goes into
+// the file (a temporary file exists by then). nullptr removes it.
+void SetWriteHookForTesting(void (*hook)());
 
 }  // namespace pelmoro

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "model/message_text.h"
 #include "model/safe_file.h"
 #include "output/encoders.h"
 
@@ -53,7 +54,7 @@ Status EncodeImage(ImageFormat format, const ImageView& picture, std::vector<std
 Status WriteImage(const std::string& path, ImageFormat format, const ImageView& picture) {
   std::vector<std::uint8_t> bytes;
   if (Status encoded = EncodeImage(format, picture, bytes); !encoded) {
-    return Status::Error("Cannot write \"" + path + "\": " + encoded.message());
+    return Status::Error("Cannot write " + QuotedName(path) + ": " + encoded.message());
   }
   return WriteFileAtomically(path, bytes.data(), bytes.size());
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "model/message_text.h"
 #include "output/image_writer.h"
 #include "render/memory_dc.h"
 #include "ui_support/user_prompts.h"
@@ -35,7 +36,8 @@ Status WritePicture(const QString& path, ImageFormat format, const CMemoryDC& dc
   ImageView picture = whole;
   if (selectionFrame) {
     const auto area = SelectionArea(whole, *selectionFrame);
-    if (!area) return Status::Error("Cannot write \"" + path.toStdString() + "\": the selection holds no pixels");
+    if (!area)
+      return Status::Error("Cannot write " + QuotedName(path.toStdString()) + ": the selection holds no pixels");
     picture = *area;
   }
   return WriteImage(path.toStdString(), format, picture);
@@ -58,7 +60,8 @@ QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts)
 bool ExportPreviewPicture(QWidget* parent, const QString& path, const CMemoryDC& picture, ImageFormat format,
                           const std::optional<Rect>& selectionFrame, UserPrompts& prompts) {
   if (!picture.IsValid()) {
-    prompts.ShowError(parent, QStringLiteral("Cannot write \"%1\": not enough memory for the picture").arg(path));
+    prompts.ShowError(parent, QStringLiteral("Cannot write %1: not enough memory for the picture")
+                                  .arg(QString::fromStdString(QuotedName(path.toStdString()))));
     return false;
   }
   const Status written = WritePicture(path, format, picture, selectionFrame);

@@ -1,65 +1,23 @@
 // Runs the built pelmoro-render as a user would and checks its files, exit statuses and
 // messages.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "model/document.h"
 #include "model/random.h"
 #include "output/image_writer.h"
+#include "program_run.h"
 #include "render/face_picture.h"
 #include "render/memory_dc.h"
-#include "test_files.h"
 
 namespace pelmoro {
 namespace {
 
+using testing::ExpectOneMessage;
+using testing::ProgramRun;
 using testing::ReadBytes;
+using testing::RunRenderProgram;
 using testing::TempDir;
 using testing::WriteBytes;
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadText(const std::string& path) {
-  const auto bytes = ReadBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
-ProgramRun RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments) {
-  const std::string outPath = dir / ".stdout", errPath = dir / ".stderr";
-  std::vector<char*> argv;
-  std::string program = PELMORO_RENDER_PROGRAM;
-  argv.push_back(program.data());
-  for (std::string& a : arguments) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-    dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  ProgramRun run;
-  int status = 0;
-  if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-  run.out = ReadText(outPath);
-  run.err = ReadText(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
-  return run;
-}
-
-// The program's messages: exactly one line, with its prefix.
-void ExpectOneMessage(const ProgramRun& run, const std::string& part) {
-  EXPECT_EQ(run.err.rfind("pelmoro-render: ", 0), 0u) << run.err;
-  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-  EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
-}
 
 struct Face {
   CFace face;

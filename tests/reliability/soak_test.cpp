@@ -34,6 +34,7 @@
 #include "fill/ui/fill_dialog_result.h"
 #include "fill/ui/fill_type_dlg.h"
 #include "model/document.h"
+#include "model/message_text.h"
 #include "model/safe_file.h"
 #include "output/image_writer.h"
 #include "output/ui/export_command.h"
@@ -469,7 +470,8 @@ class Soak : public ::testing::Test {
     EXPECT_EQ(shownMessages.size(), expectedMessages.size())
         << "messages: " << (shownMessages.empty() ? std::string("none") : shownMessages.back().toStdString());
     for (std::size_t i = 0; i < std::min(shownMessages.size(), expectedMessages.size()); ++i) {
-      EXPECT_TRUE(shownMessages[i].contains(expectedMessages[i].first)) << shownMessages[i].toStdString();
+      const QString name = QString::fromStdString(QuotedName(NativePath(expectedMessages[i].first)));
+      EXPECT_TRUE(shownMessages[i].contains(name)) << shownMessages[i].toStdString();
       EXPECT_TRUE(shownMessages[i].contains(expectedMessages[i].second)) << shownMessages[i].toStdString();
     }
     // Only the count is kept, so that the messages do not pile up in the test's memory.
