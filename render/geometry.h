@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 namespace pelmoro {
@@ -26,6 +27,12 @@ struct Rect {
   }
   Point CenterPoint() const { return {Mid(left, right), Mid(top, bottom)}; }
   bool IsEmpty() const { return right <= left || bottom <= top; }
+  // Whether the point lies inside: left and top inclusive, right and bottom exclusive.
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  // The same rectangle with left <= right and top <= bottom.
+  Rect Normalized() const {
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  }
   friend bool operator==(const Rect&, const Rect&) = default;
 
  private:

@@ -1,39 +1,35 @@
 #pragma once
 #include <QPoint>
 #include <QString>
-#include <list>
 #include <memory>
 
 #include "model/fill_settings.h"
 #include "output/image.h"
+#include "output/selection_model.h"
 #include "output/ui/selection_size_tip.h"
-#include "output/ui/selection_tracker.h"
 
 class QWidget;
 
 namespace pelmoro {
 
-class CBlock;
-
 // What the selection's mouse handling needs of the preview window: the window itself, its
-// blocks and the slot of its tracker, whether the loading error is shown, its fill, and
-// the export of the selected part.
+// selection, whether the loading error is shown, its fill, and the export of the selected
+// part.
 class SelectionHost {
  public:
   virtual ~SelectionHost() = default;
   virtual QWidget* HostWidget() = 0;
-  virtual std::list<std::unique_ptr<CBlock>>& Blocks() = 0;
-  virtual std::unique_ptr<CSelectionTracker>& TrackerSlot() = 0;
+  virtual SelectionModel& Model() = 0;
   virtual bool HasLoadError() const = 0;
   virtual FillSettings& FillToEdit() = 0;
   // Asks for a file and writes the part of the picture inside the selection frame.
   virtual void ExportSelection(ImageFormat format) = 0;
 };
 
-// The preview's mouse handling for the selection: picking and dragging the frame with
-// the left button, the cursor over the frame, the size tooltip during a drag, and the
-// context menu. The preview calls it from its event handlers; calls that return false
-// leave the event to the preview's default handling.
+// The preview's mouse handling for the selection: the left button's presses, moves and
+// releases passed to the selection model, the cursor over the frame, the size tooltip
+// during a drag, and the context menu. The preview calls it from its event handlers;
+// calls that return false leave the event to the preview's default handling.
 class SelectionController : private SelectionOwner {
  public:
   explicit SelectionController(SelectionHost& host);
@@ -65,13 +61,10 @@ class SelectionController : private SelectionOwner {
 
   // The cursor of the frame part under the point; the window's own cursor elsewhere.
   void UpdateCursor(Point point);
-  void NewTrackerAround(const CBlock& block);
-  bool PickBlock(Point point);
   void RelayToSizeTip(Point point, bool buttonEvent);
   void Repaint();
 
   SelectionHost& m_host;
-  CBlock* m_pTarget = nullptr;
   Point m_ptCursor;
   std::unique_ptr<CSizeInfo> m_pSizeInfo;
   SelectionSizeTip m_sizeTip;

@@ -1,14 +1,12 @@
 #include "output/ui/selection_menu.h"
 
+#include "output/selection_tracker.h"
 #include "output/ui/export_command.h"
-#include "output/ui/selection_tracker.h"
 
 namespace pelmoro {
 
 bool InsideSelectionFrame(const CSelectionTracker* tracker, Point point) {
-  if (tracker == nullptr) return false;
-  const Rect& r = tracker->m_rect;
-  return point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
+  return tracker != nullptr && tracker->m_rect.Contains(point);
 }
 
 std::unique_ptr<QMenu> BuildSelectionMenu(bool loadError, const CSelectionTracker* tracker, Point point,

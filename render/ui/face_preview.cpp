@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "output/ui/selection_block.h"
-#include "output/ui/selection_tracker.h"
 #include "render/memory_dc.h"
 #include "ui_support/qt_bridge.h"
 
@@ -34,7 +32,7 @@ CFacePreview::CFacePreview(CRandom& random, QWidget* parent) : QWidget(parent), 
   connect(&m_animationTimer, &QTimer::timeout, this, &CFacePreview::OnAnimationTimer);
 }
 
-CFacePreview::~CFacePreview() { ClearSelection(); }
+CFacePreview::~CFacePreview() = default;
 
 void CFacePreview::SetLoadError(bool failed, const QString& reason) {
   m_bLoadError = failed;
@@ -57,7 +55,7 @@ void CFacePreview::Compose(CMemoryDC& dc, bool withSelection) {
     ComposeLoadError(dc);
     return;
   }
-  m_picture.Paint(dc, withSelection && !m_bNoSelection ? this : nullptr);
+  m_picture.Paint(dc, withSelection ? m_selectionModel.ShownLayer() : nullptr);
 }
 
 void CFacePreview::ComposeLoadError(CMemoryDC& dc) const {

@@ -2,23 +2,20 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <list>
-#include <memory>
 
+#include "output/selection_model.h"
 #include "output/ui/selection_controller.h"
 #include "render/face_picture.h"
 
 namespace pelmoro {
 
-class CBlock;
 class CMemoryDC;
 class CRandom;
-class CSelectionTracker;
 
 // The window the face is drawn in, exactly 224 x 192 pixels. It owns the one face record,
 // the background fill, the animation poses and the selection. Every repaint composes the
 // whole picture off screen and copies it to the window in one step, so nothing flickers.
-class CFacePreview : public QWidget, private SelectionLayer, private SelectionHost {
+class CFacePreview : public QWidget, private SelectionHost {
   Q_OBJECT
 
  public:
@@ -45,20 +42,21 @@ class CFacePreview : public QWidget, private SelectionLayer, private SelectionHo
   // kWidth x kHeight pixels: what an export writes.
   void RenderPicture(CMemoryDC& dc);
 
-  // Selection: one rectangle block with its tracker frame, drawn over the face while shown.
+  // Selection: one rectangle block with its tracker frame, drawn over the face while shown
+  // (the selection model's operations, with a repaint where the picture changes).
   void EnableSelection();
   void DisableSelection();
-  void ClearSelection();
-  bool HasSelection() const { return m_pTracker != nullptr; }
+  void ClearSelection() { m_selectionModel.Clear(); }
+  bool HasSelection() const { return m_selectionModel.HasSelection(); }
   void HideSelection();
   void ShowSelection();
-  void RememberSelection();
+  void RememberSelection() { m_selectionModel.Remember(); }
   void RestoreSelection();
-  bool IsSelectionShown() const { return !m_bNoSelection; }
-  CSelectionTracker* Tracker() const { return m_pTracker.get(); }
+  bool IsSelectionShown() const { return m_selectionModel.IsShown(); }
+  CSelectionTracker* Tracker() const { return m_selectionModel.Tracker(); }
+  const Rect& SavedSelection() const { return m_selectionModel.Saved(); }
   // The selection's mouse handling, size tooltip and context menu.
   SelectionController& Selection() { return m_selection; }
-  const Rect& SavedSelection() const { return m_rcSavedSelection; }
 
   // Animation: a random pose change at random intervals until stopped; stopping puts the
   // face back into its rest poses.
@@ -78,15 +76,12 @@ class CFacePreview : public QWidget, private SelectionLayer, private SelectionHo
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // SelectionLayer: the blocks in list order, then the tracker's frame.
-  void Draw(Surface& surface) const override;
   void Compose(CMemoryDC& dc, bool withSelection);
   void ComposeLoadError(CMemoryDC& dc) const;
   void OnAnimationTimer();
   // SelectionHost: what the selection's mouse handling works on.
   QWidget* HostWidget() override { return this; }
-  std::list<std::unique_ptr<CBlock>>& Blocks() override { return m_shapes; }
-  std::unique_ptr<CSelectionTracker>& TrackerSlot() override { return m_pTracker; }
+  SelectionModel& Model() override { return m_selectionModel; }
   bool HasLoadError() const override { return m_bLoadError; }
   FillSettings& FillToEdit() override { return Fill(); }
   void ExportSelection(ImageFormat format) override { emit selectionExportRequested(format); }
@@ -94,10 +89,7 @@ class CFacePreview : public QWidget, private SelectionLayer, private SelectionHo
   CRandom& m_random;
   FacePicture m_picture;
   bool m_bLoadError = false;
-  std::list<std::unique_ptr<CBlock>> m_shapes;
-  std::unique_ptr<CSelectionTracker> m_pTracker;
-  bool m_bNoSelection = true;
-  Rect m_rcSavedSelection;
+  SelectionModel m_selectionModel;
   QTimer m_animationTimer;
   SelectionController m_selection{*this};
 };

@@ -10,7 +10,7 @@
 #include "gui_test_support.h"
 #include "model/safe_file.h"
 #include "output/ui/export_command.h"
-#include "output/ui/selection_tracker.h"
+#include "output/selection_tracker.h"
 #include "render/ui/face_preview.h"
 
 namespace pelmoro {

@@ -6,7 +6,7 @@
 
 #include "gui_test_support.h"
 #include "model/random.h"
-#include "output/ui/selection_tracker.h"
+#include "output/selection_tracker.h"
 #include "render/ui/face_preview.h"
 
 namespace pelmoro {

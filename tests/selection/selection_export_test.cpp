@@ -10,7 +10,7 @@
 
 #include "answering_prompts.h"
 #include "app/face_dlg.h"
-#include "output/ui/selection_tracker.h"
+#include "output/selection_tracker.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
 #include "ui_support/qt_bridge.h"

@@ -1,10 +1,6 @@
 #pragma once
-#include <Qt>
-
 #include "render/geometry.h"
 #include "render/surface.h"
-
-class QWidget;
 
 namespace pelmoro {
 
@@ -12,7 +8,7 @@ namespace pelmoro {
 // inside its edges. A drag started inside the rectangle moves it; one started on a handle
 // moves the edges that handle holds, never closer together than the minimum size. After
 // every change the rectangle goes through AdjustRect, which derived trackers override to
-// keep it in bounds.
+// keep it in bounds. The window shows the cursor of the part under the mouse (HitTest).
 class CRectTracker {
  public:
   // Style flags.
@@ -55,11 +51,6 @@ class CRectTracker {
   // Ends the drag at the point; true when the rectangle differs from where it started.
   bool EndTrack(Point point);
   bool IsTracking() const { return m_nTrackHit != hitNothing; }
-
-  // Shows the cursor of the part under the point in the window; false, leaving the
-  // window's cursor alone, when the point is outside the tracker.
-  bool SetCursor(QWidget* window, Point point) const;
-  static Qt::CursorShape CursorFor(int hit);
 
   // Called with the rectangle after every change during a drag; `handle` is the hit code
   // the drag started on. The tracker itself leaves the rectangle as it is.

@@ -1,6 +1,5 @@
-#include "output/ui/rect_tracker.h"
+#include "output/rect_tracker.h"
 
-#include <QWidget>
 #include <algorithm>
 
 namespace pelmoro {
@@ -12,12 +11,6 @@ constexpr Color kFrameColor = 0x00000000;
 // Column and row (0 left/top, 1 middle, 2 right/bottom) of each handle, by hit code.
 constexpr int kHandleColumn[8] = {0, 2, 2, 0, 1, 2, 1, 0};
 constexpr int kHandleRow[8] = {0, 0, 2, 2, 0, 1, 2, 1};
-
-Rect Normalized(const Rect& r) {
-  return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right), std::max(r.top, r.bottom)};
-}
-
-bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
 bool HoldsLeft(int hit) {
   return hit == CRectTracker::hitTopLeft || hit == CRectTracker::hitBottomLeft || hit == CRectTracker::hitLeft;
@@ -51,17 +44,17 @@ Rect CRectTracker::HandleRect(const Rect& normalized, int handle) const {
 }
 
 int CRectTracker::HitTest(Point point) const {
-  const Rect r = Normalized(m_rect);
+  const Rect r = m_rect.Normalized();
   if (m_nStyle & kStyleResizeInside) {
     for (int handle = hitTopLeft; handle <= hitLeft; ++handle) {
-      if (Contains(HandleRect(r, handle), point)) return handle;
+      if (HandleRect(r, handle).Contains(point)) return handle;
     }
   }
-  return Contains(r, point) ? hitMiddle : hitNothing;
+  return r.Contains(point) ? hitMiddle : hitNothing;
 }
 
 void CRectTracker::Draw(Surface& surface) const {
-  const Rect r = Normalized(m_rect);
+  const Rect r = m_rect.Normalized();
   if (r.IsEmpty()) return;
   if (m_nStyle & kStyleDottedLine) DrawDottedFrame(surface, r);
   if (m_nStyle & kStyleResizeInside) DrawHandles(surface, r);
@@ -130,33 +123,5 @@ Rect CRectTracker::DraggedRect(Point point) const {
 }
 
 void CRectTracker::AdjustRect(int, Rect&) {}
-
-bool CRectTracker::SetCursor(QWidget* window, Point point) const {
-  const int hit = HitTest(point);
-  if (hit == hitNothing) return false;
-  window->setCursor(CursorFor(hit));
-  return true;
-}
-
-Qt::CursorShape CRectTracker::CursorFor(int hit) {
-  switch (hit) {
-    case hitTopLeft:
-    case hitBottomRight:
-      return Qt::SizeFDiagCursor;
-    case hitTopRight:
-    case hitBottomLeft:
-      return Qt::SizeBDiagCursor;
-    case hitTop:
-    case hitBottom:
-      return Qt::SizeVerCursor;
-    case hitRight:
-    case hitLeft:
-      return Qt::SizeHorCursor;
-    case hitMiddle:
-      return Qt::SizeAllCursor;
-    default:
-      return Qt::ArrowCursor;
-  }
-}
 
 }  // namespace pelmoro

@@ -1,4 +1,4 @@
-#include "output/ui/selection_tracker.h"
+#include "output/selection_tracker.h"
 
 namespace pelmoro {
 

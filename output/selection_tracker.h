@@ -1,7 +1,8 @@
 #pragma once
 #include <memory>
 
-#include "output/ui/rect_tracker.h"
+#include "output/rect_tracker.h"
+#include "render/face_picture.h"
 
 namespace pelmoro {
 
@@ -22,6 +23,9 @@ class SelectionOwner {
   virtual void OnHideSelSize() = 0;
 };
 
+// Where the selection frame may go: the picture less a one-pixel margin.
+inline constexpr Rect kSelectionBounds{1, 1, FacePicture::kWidth - 1, FacePicture::kHeight - 1};
+
 // The frame around the selection: a dotted line with resize handles inside the rectangle,
 // at least 50 x 50 pixels when resized, and kept inside its bounds (the picture less a
 // one-pixel margin) while dragged.
@@ -34,7 +38,7 @@ class CSelectionTracker : public CRectTracker {
   // under the cursor.
   void AdjustRect(int handle, Rect& rect) override;
 
-  Rect m_rcBounds{1, 1, 223, 191};
+  Rect m_rcBounds = kSelectionBounds;
   SelectionOwner* m_pOwner;
 };
 
