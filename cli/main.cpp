@@ -14,7 +14,7 @@ namespace {
 
 // Prints the help or version text; a standard output that cannot take it (a full disk,
 // /dev/full, a closed pipe) is an error, not a silent success.
-int PrintText(const char* text) {
+int PrintText(const std::string& text) {
   using namespace pelmoro;
   errno = 0;
   std::cout << text << std::flush;

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -54,128 +56,201 @@ std::string ParameterNames() {
   return names;
 }
 
-class ArgumentParser {
- public:
-  explicit ArgumentParser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+// Each option's meaning: takes one value the command line gave it and stores it in the
+// options; returns what is wrong with the value, or nothing.
+using OptionHandler = std::string (*)(const std::string& value, RenderOptions& options);
 
-  ParseResult Parse() {
-    bool onlyNames = false;
-    while (next_ < arguments_.size() && result_.ok() && result_.options.command == RenderCommand::Render) {
-      const std::string& argument = arguments_[next_++];
-      if (onlyNames || argument == "-" || argument.empty() || argument[0] != '-') {
-        AddDocument(argument);
-      } else if (argument == "--") {
-        onlyNames = true;
-      } else {
-        HandleOption(argument);
-      }
+std::string SetOutput(const std::string& value, RenderOptions& options) {
+  if (value.empty()) return "-o needs a file name";
+  options.outputPath = value;
+  return {};
+}
+
+std::string SetSave(const std::string& value, RenderOptions& options) {
+  if (value.empty()) return "--save needs a file name";
+  options.savePath = value;
+  return {};
+}
+
+std::string SetSeed(const std::string& value, RenderOptions& options) {
+  const auto seed = ParseInteger(value, 0, UINT32_MAX);
+  if (!seed) return "--seed " + Quoted(value) + " is not a number from 0 to 4294967295";
+  options.seed = static_cast<std::uint32_t>(*seed);
+  return {};
+}
+
+std::string AddSetting(const std::string& value, RenderOptions& options) {
+  const std::size_t equals = value.find('=');
+  if (equals == std::string::npos) return "--set " + Quoted(value) + " is not NAME=VALUE";
+  const std::string name = value.substr(0, equals);
+  const auto index = ParameterIndex(name);
+  if (!index) return "--set: unknown face parameter " + Quoted(name) + "; the names are " + ParameterNames();
+  const std::int32_t max = CFace::DocumentParameterMax(*index);
+  const auto number = ParseInteger(std::string_view(value).substr(equals + 1), 0, max);
+  if (!number)
+    return "--set: " + name + " must be a number from 0 to " + std::to_string(max) + ", not " +
+           Quoted(value.substr(equals + 1));
+  options.settings.push_back({*index, static_cast<std::int32_t>(*number)});
+  return {};
+}
+
+std::string SetPose(const std::string& value, RenderOptions& options) {
+  const auto poses = ParseList(value, 3, 0, kMaxPose);
+  if (!poses) return "--pose " + Quoted(value) + " is not EYE,MOUTH,BROW with each 0, 1 or 2";
+  options.eyePose = static_cast<std::int32_t>((*poses)[0]);
+  options.mouthPose = static_cast<std::int32_t>((*poses)[1]);
+  options.browPose = static_cast<std::int32_t>((*poses)[2]);
+  return {};
+}
+
+std::string SetSelection(const std::string& value, RenderOptions& options) {
+  const auto edges = ParseList(value, 4, INT32_MIN, INT32_MAX);
+  if (!edges) return "--selection " + Quoted(value) + " is not LEFT,TOP,RIGHT,BOTTOM";
+  // The frame line is not part of the selection: at least one pixel must lie inside it.
+  if ((*edges)[2] - (*edges)[0] < 3 || (*edges)[3] - (*edges)[1] < 3)
+    return "--selection " + Quoted(value) + " has no pixel inside its frame";
+  options.selection = Rect{static_cast<std::int32_t>((*edges)[0]), static_cast<std::int32_t>((*edges)[1]),
+                           static_cast<std::int32_t>((*edges)[2]), static_cast<std::int32_t>((*edges)[3])};
+  return {};
+}
+
+// The options that take a value, in the order --help lists them. Adding an option is one
+// line here and its handler.
+struct OptionSpec {
+  const char* names;        // short and long names, e.g. "-o,--output"
+  const char* valueName;    // the value's name in --help
+  const char* description;  // for --help; a line break continues in the same column
+  bool repeatable;          // may be given more than once; otherwise that is a usage error
+  OptionHandler handler;
+};
+
+constexpr OptionSpec kValueOptions[] = {
+    {"-o,--output", "PICTURE", "the picture to write", false, SetOutput},
+    {"--seed", "N", "seed for the random face, 0 to 4294967295\n(default: the current time in seconds)", false,
+     SetSeed},
+    {"--save", "FACE.plm", "also save the face and its background as a document", false, SetSave},
+    {"--set", "NAME=VALUE", "set one face parameter, e.g. faceSize=3 or glasses=2;\nmay be repeated", true, AddSetting},
+    {"--pose", "EYE,MOUTH,BROW", "animation poses, each 0, 1 or 2 (default 0,1,1)", false, SetPose},
+    {"--selection", "L,T,R,B", "write only the inside of a selection frame", false, SetSelection},
+};
+
+constexpr const char* kDescription =
+    "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
+    "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff\n"
+    "Without FACE.plm a random face is drawn over the start-up background.";
+
+constexpr const char* kFooter =
+    "Exit status: 0 done, 1 bad command line (also: -o and --save naming one file),\n"
+    "2 the face document cannot be read, 3 the picture, the document or this text\n"
+    "cannot be written. Pictures and documents are written whole or not at all;\n"
+    "pipes, devices and files you may not write are refused.";
+
+// --help as this program shows it: the usage line first, then what the program does, the
+// options in two columns and the exit statuses.
+class HelpLayout : public CLI::Formatter {
+ public:
+  HelpLayout() {
+    column_width(27);
+    label("OPTIONS", "options");
+  }
+  std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
+    return "Usage: pelmoro-render [FACE.plm] -o PICTURE [options]\n" + make_description(app) + "\nOptions:\n" +
+           MakeOptions(app) + "\n" + make_footer(app);
+  }
+  std::string make_option_opts(const CLI::Option* option) const override {
+    return option->get_type_size() == 0 ? std::string() : " " + option->get_type_name();
+  }
+
+ private:
+  std::string MakeOptions(const CLI::App* app) const {
+    std::string text;
+    for (const CLI::Option* option : app->get_options([](const CLI::Option* o) { return o->nonpositional(); }))
+      text += make_option(option, false);
+    return text;
+  }
+};
+
+// The command line as CLI11 reads it: every value of every option, in order, and the words
+// that are no option.
+struct CommandLine {
+  CLI::App app{kDescription, "pelmoro-render"};
+  std::vector<std::vector<std::string>> values = std::vector<std::vector<std::string>>(std::size(kValueOptions));
+  std::vector<CLI::Option*> options;
+  std::vector<std::string> documents;
+  CLI::Option* help = nullptr;
+  CLI::Option* version = nullptr;
+
+  CommandLine() {
+    app.formatter(std::make_shared<HelpLayout>());
+    app.footer(kFooter);
+    app.set_help_flag();
+    app.allow_extras();
+    for (std::size_t i = 0; i < std::size(kValueOptions); ++i) {
+      const OptionSpec& spec = kValueOptions[i];
+      options.push_back(app.add_option(spec.names, values[i], spec.description)
+                            ->type_name(spec.valueName)
+                            ->expected(1)
+                            ->allow_extra_args(false)
+                            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll));
     }
-    if (result_.ok() && result_.options.command == RenderCommand::Render) CheckOutput();
+    help = app.add_flag("-h,--help")->description("show this text")->disable_flag_override();
+    version = app.add_flag("--version")->description("show the version")->disable_flag_override();
+    app.add_option("FACE.plm", documents)->expected(0, -1);
+  }
+};
+
+// CLI11's words for the two faults of form it finds itself, said as the rest of the
+// messages are; anything else in its own words.
+std::string DescribeParseError(const CLI::Error& error) {
+  const std::string text = error.what();
+  const std::size_t colon = text.find(": ");
+  if (text.ends_with(" missing") && colon != std::string::npos) return text.substr(0, colon) + " needs a value";
+  const std::size_t override = text.find(" was given a disallowed flag override");
+  if (override != std::string::npos) return "--" + text.substr(0, override) + " takes no value";
+  return text;
+}
+
+class ArgumentChecker {
+ public:
+  explicit ArgumentChecker(CommandLine& line) : line_(line) {}
+
+  ParseResult Check() {
+    if (line_.help->count() > 0) return Command(RenderCommand::Help);
+    if (line_.version->count() > 0) return Command(RenderCommand::Version);
+    CheckUnknownOptions();
+    CheckDocuments();
+    for (std::size_t i = 0; i < std::size(kValueOptions); ++i) ApplyValues(kValueOptions[i], i);
+    if (result_.ok()) CheckOutput();
     return result_;
   }
 
  private:
+  static ParseResult Command(RenderCommand command) {
+    ParseResult result;
+    result.options.command = command;
+    return result;
+  }
+
   void Fail(std::string message) {
     if (result_.ok()) result_.error = std::move(message);
   }
 
-  void AddDocument(const std::string& path) {
-    if (!result_.options.documentPath.empty()) return Fail("more than one face document given: " + Quoted(path));
-    if (path.empty()) return Fail("the face document's name is empty");
-    result_.options.documentPath = path;
+  // CLI11 leaves the "--" that ends the options among the words it did not take.
+  void CheckUnknownOptions() {
+    for (const std::string& word : line_.app.remaining())
+      if (word != "--") return Fail("unknown option " + Quoted(word.substr(0, word.find('='))));
   }
 
-  // Splits "--name=value" and dispatches on the name.
-  void HandleOption(const std::string& argument) {
-    const std::size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
-    const std::string name = argument.substr(0, equals);
-    std::optional<std::string> inlineValue;
-    if (equals != std::string::npos) inlineValue = argument.substr(equals + 1);
-
-    if (name == "--help" || name == "-h" || name == "--version") {
-      if (inlineValue) return Fail(name + " takes no value");
-      result_.options.command = name == "--version" ? RenderCommand::Version : RenderCommand::Help;
-      return;
-    }
-    std::string value;
-    if (!TakeValue(name, inlineValue, value)) return;
-    if (name == "-o" || name == "--output") return SetOnce(name, result_.options.outputPath, value);
-    if (name == "--save") return SetOnce(name, result_.options.savePath, value);
-    if (name == "--seed") return SetSeed(value);
-    if (name == "--set") return AddSetting(value);
-    if (name == "--pose") return SetPose(value);
-    if (name == "--selection") return SetSelection(value);
-    Fail("unknown option " + Quoted(name));
+  void CheckDocuments() {
+    if (line_.documents.size() > 1) return Fail("more than one face document given: " + Quoted(line_.documents[1]));
+    if (line_.documents.size() == 1 && line_.documents[0].empty()) return Fail("the face document's name is empty");
+    if (!line_.documents.empty()) result_.options.documentPath = line_.documents[0];
   }
 
-  bool TakeValue(const std::string& name, const std::optional<std::string>& inlineValue, std::string& value) {
-    if (inlineValue) {
-      value = *inlineValue;
-      return true;
-    }
-    if (next_ >= arguments_.size()) {
-      Fail(IsKnownValueOption(name) ? name + " needs a value" : "unknown option " + Quoted(name));
-      return false;
-    }
-    value = arguments_[next_++];
-    return true;
-  }
-
-  static bool IsKnownValueOption(const std::string& name) {
-    for (const char* known : {"-o", "--output", "--save", "--seed", "--set", "--pose", "--selection"}) {
-      if (name == known) return true;
-    }
-    return false;
-  }
-
-  void SetOnce(const std::string& name, std::string& target, const std::string& value) {
-    if (!target.empty()) return Fail(name + " given more than once");
-    if (value.empty()) return Fail(name + " needs a file name");
-    target = value;
-  }
-
-  void SetSeed(const std::string& value) {
-    if (result_.options.seed) return Fail("--seed given more than once");
-    const auto seed = ParseInteger(value, 0, UINT32_MAX);
-    if (!seed) return Fail("--seed " + Quoted(value) + " is not a number from 0 to 4294967295");
-    result_.options.seed = static_cast<std::uint32_t>(*seed);
-  }
-
-  void AddSetting(const std::string& value) {
-    const std::size_t equals = value.find('=');
-    if (equals == std::string::npos) return Fail("--set " + Quoted(value) + " is not NAME=VALUE");
-    const std::string name = value.substr(0, equals);
-    const auto index = ParameterIndex(name);
-    if (!index) return Fail("--set: unknown face parameter " + Quoted(name) + "; the names are " + ParameterNames());
-    const std::int32_t max = CFace::DocumentParameterMax(*index);
-    const auto number = ParseInteger(std::string_view(value).substr(equals + 1), 0, max);
-    if (!number)
-      return Fail("--set: " + name + " must be a number from 0 to " + std::to_string(max) + ", not " +
-                  Quoted(value.substr(equals + 1)));
-    result_.options.settings.push_back({*index, static_cast<std::int32_t>(*number)});
-  }
-
-  void SetPose(const std::string& value) {
-    if (poseGiven_) return Fail("--pose given more than once");
-    poseGiven_ = true;
-    const auto poses = ParseList(value, 3, 0, kMaxPose);
-    if (!poses) return Fail("--pose " + Quoted(value) + " is not EYE,MOUTH,BROW with each 0, 1 or 2");
-    result_.options.eyePose = static_cast<std::int32_t>((*poses)[0]);
-    result_.options.mouthPose = static_cast<std::int32_t>((*poses)[1]);
-    result_.options.browPose = static_cast<std::int32_t>((*poses)[2]);
-  }
-
-  void SetSelection(const std::string& value) {
-    if (result_.options.selection) return Fail("--selection given more than once");
-    const auto edges = ParseList(value, 4, INT32_MIN, INT32_MAX);
-    if (!edges) return Fail("--selection " + Quoted(value) + " is not LEFT,TOP,RIGHT,BOTTOM");
-    const Rect frame{static_cast<std::int32_t>((*edges)[0]), static_cast<std::int32_t>((*edges)[1]),
-                     static_cast<std::int32_t>((*edges)[2]), static_cast<std::int32_t>((*edges)[3])};
-    // The frame line is not part of the selection: at least one pixel must lie inside it.
-    if ((*edges)[2] - (*edges)[0] < 3 || (*edges)[3] - (*edges)[1] < 3) {
-      return Fail("--selection " + Quoted(value) + " has no pixel inside its frame");
-    }
-    result_.options.selection = frame;
+  void ApplyValues(const OptionSpec& spec, std::size_t index) {
+    const std::vector<std::string>& values = line_.values[index];
+    if (!spec.repeatable && values.size() > 1) return Fail(line_.options[index]->get_name() + " given more than once");
+    for (const std::string& value : values) Fail(spec.handler(value, result_.options));
   }
 
   void CheckOutput() {
@@ -189,38 +264,28 @@ class ArgumentParser {
     options.format = *format;
   }
 
-  const std::vector<std::string>& arguments_;
-  std::size_t next_ = 0;
-  bool poseGiven_ = false;
+  CommandLine& line_;
   ParseResult result_;
 };
 
 }  // namespace
 
-ParseResult ParseArguments(const std::vector<std::string>& arguments) { return ArgumentParser(arguments).Parse(); }
+ParseResult ParseArguments(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
+  try {
+    line.app.parse(reversed);
+  } catch (const CLI::Error& error) {
+    ParseResult result;
+    result.error = DescribeParseError(error);
+    return result;
+  }
+  return ArgumentChecker(line).Check();
+}
 
-const char* UsageText() {
-  return "Usage: pelmoro-render [FACE.plm] -o PICTURE [options]\n"
-         "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
-         "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff\n"
-         "Without FACE.plm a random face is drawn over the start-up background.\n"
-         "\n"
-         "Options:\n"
-         "  -o, --output PICTURE     the picture to write\n"
-         "  --seed N                 seed for the random face, 0 to 4294967295\n"
-         "                           (default: the current time in seconds)\n"
-         "  --save FACE.plm          also save the face and its background as a document\n"
-         "  --set NAME=VALUE         set one face parameter, e.g. faceSize=3 or glasses=2;\n"
-         "                           may be repeated\n"
-         "  --pose EYE,MOUTH,BROW    animation poses, each 0, 1 or 2 (default 0,1,1)\n"
-         "  --selection L,T,R,B      write only the inside of a selection frame\n"
-         "  -h, --help               show this text\n"
-         "  --version                show the version\n"
-         "\n"
-         "Exit status: 0 done, 1 bad command line (also: -o and --save naming one file),\n"
-         "2 the face document cannot be read, 3 the picture, the document or this text\n"
-         "cannot be written. Pictures and documents are written whole or not at all;\n"
-         "pipes, devices and files you may not write are refused.\n";
+std::string UsageText() {
+  CommandLine line;
+  return line.app.help();
 }
 
 }  // namespace pelmoro

@@ -43,6 +43,6 @@ struct ParseResult {
 ParseResult ParseArguments(const std::vector<std::string>& arguments);
 
 // The text --help prints.
-const char* UsageText();
+std::string UsageText();
 
 }  // namespace pelmoro

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config   # compiler and build tools
   qt6-base-dev qt6-image-formats-plugins          # Qt 6 Widgets for the desktop program
   libpng-dev libjpeg62-turbo-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
+  libcli11-dev                                    # pelmoro-render's option parser (header-only)
   libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks
   strace util-linux                               # tests: a write held mid-way, another user, a small disk
   fonts-dejavu-core                               # a font for the window's texts
