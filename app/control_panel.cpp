@@ -1,6 +1,6 @@
-// The control panel: every slider and list writes its field of the preview's face record
-// in place and asks for a repaint; "Random face" and a loaded document bring the controls
-// back in line with the record.
+// The control panel: every slider and list writes its field of the preview's face record,
+// which repaints; "Random face" and a loaded document bring the controls back in line with
+// the record.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -16,32 +16,34 @@ namespace pelmoro {
 // a touch of a slider whose record holds a value beyond its end (a 10 from a random face)
 // brings the record back to what the slider shows.
 void CFaceDlg::OnHScroll(QSlider* control) {
+  CFace face = m_preview->Face();
   for (int i = 0; i < kSliderCount; ++i) {
     if (m_sliders[i] == control) {
-      m_preview->Face().SliderParameter(i) = control->sliderPosition();
+      face.SliderParameter(i) = control->sliderPosition();
       break;
     }
   }
-  m_preview->update();
+  m_preview->SetFace(face);
 }
 
 void CFaceDlg::OnFaceTypeChanged() {
-  m_preview->Face().faceType = FaceTypeFromListIndex(m_cbFaceType->currentIndex());
-  m_preview->update();
+  SetFaceField(&CFace::faceType, FaceTypeFromListIndex(m_cbFaceType->currentIndex()));
 }
 
-void CFaceDlg::OnGlassesChanged() {
-  m_preview->Face().glasses = m_cbGlasses->currentIndex();
-  m_preview->update();
-}
+void CFaceDlg::OnGlassesChanged() { SetFaceField(&CFace::glasses, m_cbGlasses->currentIndex()); }
 
-void CFaceDlg::OnMustacheChanged() {
-  m_preview->Face().mustache = m_cbMustache->currentIndex();
-  m_preview->update();
+void CFaceDlg::OnMustacheChanged() { SetFaceField(&CFace::mustache, m_cbMustache->currentIndex()); }
+
+void CFaceDlg::SetFaceField(std::int32_t CFace::*field, std::int32_t value) {
+  CFace face = m_preview->Face();
+  face.*field = value;
+  m_preview->SetFace(face);
 }
 
 void CFaceDlg::OnRandomFace() {
-  m_preview->Face().Randomize(m_random);
+  CFace face = m_preview->Face();
+  face.Randomize(m_random);
+  m_preview->SetFace(face);
   UpdateControlsFromFace();
 }
 
@@ -55,7 +57,6 @@ void CFaceDlg::UpdateControlsFromFace() {
   SelectListItem(*m_cbFaceType, FaceTypeItemText(face.faceType));
   SelectListItem(*m_cbGlasses, GlassesItemText(face.glasses));
   SelectListItem(*m_cbMustache, MustacheItemText(face.mustache));
-  m_preview->update();
 }
 
 void CFaceDlg::OnAnimate() {

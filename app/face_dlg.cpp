@@ -56,10 +56,7 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
   PlaceControls();
   ConnectControls();
 
-  OnRandomFace();
-  m_preview->Fill().ApplyStartupFill();
-  m_preview->update();
-  OnUpdateEnableSelection();
+  ShowNewFace();
 }
 
 CFaceDlg::~CFaceDlg() = default;

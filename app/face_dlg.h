@@ -18,6 +18,7 @@ class QSlider;
 
 namespace pelmoro {
 
+class CFace;
 class CFacePreview;
 class CIconMenuManager;
 class UserPrompts;
@@ -106,6 +107,10 @@ class CFaceDlg : public QDialog {
   void Place(QWidget* widget, const DluRect& rect);
   void FillLists();
   void SetSelectionEnabled(bool enabled);
+  // A new random face on the start-up fill (start-up and File / New).
+  void ShowNewFace();
+  // Writes one field of the preview's face record.
+  void SetFaceField(std::int32_t CFace::*field, std::int32_t value);
 
   // In the order of the dialog's template.
   QComboBox* m_cbMustache = nullptr;

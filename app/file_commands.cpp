@@ -27,21 +27,30 @@ std::string ChosenPath(const QString& path) { return QFile::encodeName(path).toS
 
 void CFaceDlg::OnNew() {
   m_preview->SetLoadError(false);
+  ShowNewFace();
+}
+
+void CFaceDlg::ShowNewFace() {
   OnRandomFace();
-  m_preview->Fill().ApplyStartupFill();
-  m_preview->update();
+  FillSettings fill = m_preview->Fill();
+  fill.ApplyStartupFill();
+  m_preview->SetFill(fill);
   OnUpdateEnableSelection();
 }
 
 void CFaceDlg::OnOpen() {
   const QString path = m_prompts->OpenFileName(this, DocumentDialogRequest(QStringLiteral("Open")));
   if (path.isEmpty()) return;
+  CFace face = m_preview->Face();
+  FillSettings fill = m_preview->Fill();
   LoadReport report;
-  const Status opened = LoadDocument(ChosenPath(path), m_preview->Face(), m_preview->Fill(), report);
+  const Status opened = LoadDocument(ChosenPath(path), face, fill, report);
   if (!opened) {
     m_prompts->ShowError(this, QString::fromStdString(opened.message()));
     return;
   }
+  m_preview->SetFace(face);
+  m_preview->SetFill(fill);
   if (report.LoadError()) {
     m_preview->SetLoadError(true, QString::fromStdString(report.Describe()));
     SetSelectionEnabled(false);
@@ -49,7 +58,6 @@ void CFaceDlg::OnOpen() {
     m_preview->SetLoadError(false);
     UpdateControlsFromFace();
   }
-  m_preview->update();
   OnUpdateEnableSelection();
 }
 

@@ -10,14 +10,18 @@ GradientMode FillSettings::GetGradientMode() const {
   return GradientHorizontal;
 }
 
+void FillSettings::SetGradientMode(GradientMode mode) {
+  m_bVertical = mode == GradientVertical ? 1 : 0;
+  m_bHorizontal = mode == GradientHorizontal ? 1 : 0;
+  m_bForwardDiagonal = mode == GradientForwardDiagonal ? 1 : 0;
+  m_bBackwardDiagonal = mode == GradientBackwardDiagonal ? 1 : 0;
+}
+
 void FillSettings::ApplyStartupFill() {
   m_nFillType = FillGradient;
   m_crGradientFrom = 0x00740115;
   m_crGradientTo = 0x00FFFFFF;
-  m_bVertical = 0;
-  m_bHorizontal = 0;
-  m_bForwardDiagonal = 1;
-  m_bBackwardDiagonal = 0;
+  SetGradientMode(GradientForwardDiagonal);
 }
 
 }  // namespace pelmoro

@@ -23,6 +23,8 @@ struct FillSettings {
   // The direction the flags select: vertical first, then horizontal, forward and backward
   // diagonal; horizontal when none is set.
   GradientMode GetGradientMode() const;
+  // Sets the flag of the direction and clears the other three.
+  void SetGradientMode(GradientMode mode);
 
   // The fill the program starts with and File / New restores: a forward-diagonal gradient
   // from dark blue to white. The solid colour is left as it is.

@@ -51,8 +51,8 @@ void DrawChinBeard(Surface& surface, const Rect& face) {
 
 void FacePicture::DrawBeard(Surface& surface, std::int32_t kind) const {
   CSolidPen pen(surface, DarkenColor(m_face.GetHairColor(), kShadePercent));
-  if (kind == MustacheOnly || kind == MustacheAndBeard) DrawMustache(surface, m_rcMouth);
-  if (kind >= BeardOnly) DrawChinBeard(surface, m_rcFace);
+  if (kind == MustacheOnly || kind == MustacheAndBeard) DrawMustache(surface, m_layout.m_rcMouth);
+  if (kind >= BeardOnly) DrawChinBeard(surface, m_layout.m_rcFace);
 }
 
 }  // namespace pelmoro

@@ -73,10 +73,10 @@ BrowPolygon BrowVertices(const FaceLayout& layout, std::int32_t centerX, std::in
 
 void FacePicture::DrawEyes(Surface& surface) const {
   const std::int32_t centerX = m_nWidth / 2;
-  const Rect leftEye = EyeBox(*this, centerX - m_ptEye.x);
-  const Rect rightEye = EyeBox(*this, centerX + m_ptEye.x);
-  const std::int32_t eyeWidth = m_rcEye.Width();
-  const std::int32_t eyeHeight = m_rcEye.Height();
+  const Rect leftEye = EyeBox(m_layout, centerX - m_layout.m_ptEye.x);
+  const Rect rightEye = EyeBox(m_layout, centerX + m_layout.m_ptEye.x);
+  const std::int32_t eyeWidth = m_layout.m_rcEye.Width();
+  const std::int32_t eyeHeight = m_layout.m_rcEye.Height();
 
   // The whites take the surface's current brush, which is the white default here.
   CSolidPen whitePen(surface, kWhite);
@@ -93,17 +93,17 @@ void FacePicture::DrawEyes(Surface& surface) const {
   const std::int32_t shift = PupilShift(m_nEyePose, eyeWidth);
   CSolidPen pupilPen(surface, kBlack);
   CSolidBrush pupilBrush(surface, kBlack);
-  for (const std::int32_t eyeCenter : {centerX - m_ptEye.x, centerX + m_ptEye.x}) {
-    const std::int32_t left = eyeCenter - m_rcEye.left / 2 + shift;
-    const std::int32_t top = m_ptEye.y - pupilHeight / 2;
+  for (const std::int32_t eyeCenter : {centerX - m_layout.m_ptEye.x, centerX + m_layout.m_ptEye.x}) {
+    const std::int32_t left = eyeCenter - m_layout.m_rcEye.left / 2 + shift;
+    const std::int32_t top = m_layout.m_ptEye.y - pupilHeight / 2;
     surface.Ellipse({left, top, left + pupilWidth, top + pupilHeight});
   }
 }
 
 void FacePicture::DrawBrows(Surface& surface) const {
   const std::int32_t centerX = m_nWidth / 2;
-  const BrowPolygon right = BrowVertices(*this, centerX, m_face.browShape, m_nBrowPose, +1);
-  const BrowPolygon left = BrowVertices(*this, centerX, m_face.browShape, m_nBrowPose, -1);
+  const BrowPolygon right = BrowVertices(m_layout, centerX, m_face.browShape, m_nBrowPose, +1);
+  const BrowPolygon left = BrowVertices(m_layout, centerX, m_face.browShape, m_nBrowPose, -1);
 
   const Color brow = DarkenColor(m_face.GetHairColor(), kShadePercent);
   CSolidPen pen(surface, brow);

@@ -82,15 +82,15 @@ void DrawLenses(Surface& surface, const FaceLayout& layout, const std::array<std
 
 void FacePicture::DrawGlasses(Surface& surface, std::int32_t kind) const {
   const GlassesColors colors = ColorsFor(kind);
-  const std::array<Rect, 3> bars = Bars(*this, m_nWidth);
+  const std::array<Rect, 3> bars = Bars(m_layout, m_nWidth);
   for (const Rect& bar : bars) surface.FillSolidRect(bar, colors.frame);
   for (const Rect& bar : bars) surface.FillSolidRect({bar.left, bar.top, bar.right, bar.top + 1}, colors.shade);
 
-  const std::array<std::int32_t, 2> eyeCenters = {m_nWidth / 2 - m_ptEye.x, m_nWidth / 2 + m_ptEye.x};
+  const std::array<std::int32_t, 2> eyeCenters = {m_nWidth / 2 - m_layout.m_ptEye.x, m_nWidth / 2 + m_layout.m_ptEye.x};
   if (kind == GlassesBlackRimmed || kind == GlassesMetalRimmed) {
-    DrawRims(surface, *this, eyeCenters, colors);
+    DrawRims(surface, m_layout, eyeCenters, colors);
   } else if (kind == Sunglasses) {
-    DrawLenses(surface, *this, eyeCenters, colors.frame);
+    DrawLenses(surface, m_layout, eyeCenters, colors.frame);
   }
 }
 

@@ -63,14 +63,14 @@ void FacePicture::DrawBackHair(Surface& surface) const {
   const Color hair = m_face.GetHairColor();
   CSolidPen pen(surface, hair);
   CSolidBrush brush(surface, hair);
-  surface.RoundRect(m_rcBackHair, kBackHairCorner, kBackHairCorner);
+  surface.RoundRect(m_layout.m_rcBackHair, kBackHairCorner, kBackHairCorner);
 }
 
 void FacePicture::DrawHair(Surface& surface) const {
   const Color hair = m_face.GetHairColor();
   CSolidPen pen(surface, hair);
   CSolidBrush brush(surface, hair);
-  const Rect& a = m_rcHair;
+  const Rect& a = m_layout.m_rcHair;
   switch (m_face.hairType) {
     case 0:
       PieBetween(surface, a, kAngle10, +1, -1, kAngle10, -1, -1);
@@ -90,10 +90,10 @@ void FacePicture::DrawHair(Surface& surface) const {
       PieBetween(surface, a, kAngle10, +1, -1, kAngle10, -1, +1);
       break;
     case 5:
-      DrawHairType5(surface, a, m_rcFace, m_nWidth, m_nHeight);
+      DrawHairType5(surface, a, m_layout.m_rcFace, m_nWidth, m_nHeight);
       break;
     case 7:
-      DrawHairType7(surface, a, m_rcFace, m_nHeight);
+      DrawHairType7(surface, a, m_layout.m_rcFace, m_nHeight);
       break;
     case 8:
       DrawHairType8(surface, a, m_nHeight);

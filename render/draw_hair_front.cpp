@@ -40,11 +40,11 @@ void FacePicture::DrawHairFront(Surface& surface) const {
 
   CSolidBrush brush(surface, hair);
   if (type == 4) {
-    DrawFringeFallingRight(surface, m_rcHair);
+    DrawFringeFallingRight(surface, m_layout.m_rcHair);
   } else if (type == 6) {
-    DrawFringeRisingRight(surface, m_rcHair);
+    DrawFringeRisingRight(surface, m_layout.m_rcHair);
   } else {
-    DrawHairBlock(surface, m_rcHair, m_rcFace, m_face.hairVolume, m_nWidth);
+    DrawHairBlock(surface, m_layout.m_rcHair, m_layout.m_rcFace, m_face.hairVolume, m_nWidth);
   }
 }
 

@@ -51,9 +51,9 @@ void DrawSquareHead(Surface& surface, const Rect& face, Color skin) {
 
 void FacePicture::DrawNeck(Surface& surface) const {
   const Color skin = m_face.GetFaceColor();
-  const std::int32_t halfWidth = m_rcFace.Width() / 8;
+  const std::int32_t halfWidth = m_layout.m_rcFace.Width() / 8;
   const std::int32_t x0 = m_nWidth / 2 - halfWidth;
-  const std::int32_t y0 = m_rcFace.bottom - kNeckOverlap;
+  const std::int32_t y0 = m_layout.m_rcFace.bottom - kNeckOverlap;
 
   surface.FillSolidRect(x0, y0, 2 * halfWidth, kNeckHeight, skin);
   surface.FillSolidRect(x0, y0, kNeckStrip, kNeckHeight, LightenColor(skin, kShadePercent));
@@ -65,9 +65,9 @@ void FacePicture::DrawHead(Surface& surface) const {
   const Color skin = m_face.GetFaceColor();
   CSolidPen skinPen(surface, skin);
   if (m_face.faceType == FaceOval) {
-    DrawOvalHead(surface, m_rcFace, skin);
+    DrawOvalHead(surface, m_layout.m_rcFace, skin);
   } else {
-    DrawSquareHead(surface, m_rcFace, skin);
+    DrawSquareHead(surface, m_layout.m_rcFace, skin);
   }
 }
 

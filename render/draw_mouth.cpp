@@ -42,16 +42,16 @@ void DrawClosedMouth(Surface& surface, const Rect& mouth) {
 }  // namespace
 
 void FacePicture::DrawMouth(Surface& surface) const {
-  const std::int32_t cy = m_rcMouth.CenterPoint().y;
+  const std::int32_t cy = m_layout.m_rcMouth.CenterPoint().y;
   switch (m_nMouthPose) {
     case 0:
-      DrawOpenMouth(surface, m_rcMouth, cy);
+      DrawOpenMouth(surface, m_layout.m_rcMouth, cy);
       break;
     case 1:
-      DrawLaughingMouth(surface, m_rcMouth, cy);
+      DrawLaughingMouth(surface, m_layout.m_rcMouth, cy);
       break;
     case 2:
-      DrawClosedMouth(surface, m_rcMouth);
+      DrawClosedMouth(surface, m_layout.m_rcMouth);
       break;
     default:  // the animation only ever sets 0, 1 or 2
       break;

@@ -19,7 +19,7 @@ Rect EarBox(const FaceLayout& layout, std::int32_t centerX) {
 
 void FacePicture::DrawNose(Surface& surface) const {
   const Color skin = m_face.GetFaceColor();
-  const Rect& nose = m_rcNose;
+  const Rect& nose = m_layout.m_rcNose;
   const Point c = nose.CenterPoint();
   const Point rightMiddle{nose.right, c.y};
 
@@ -38,8 +38,8 @@ void FacePicture::DrawEars(Surface& surface) const {
   const Color skin = m_face.GetFaceColor();
   CSolidPen pen(surface, skin);
   CSolidBrush brush(surface, skin);
-  surface.Ellipse(EarBox(*this, m_nWidth / 2 - m_ptEar.x));
-  surface.Ellipse(EarBox(*this, m_nWidth / 2 + m_ptEar.x));
+  surface.Ellipse(EarBox(m_layout, m_nWidth / 2 - m_layout.m_ptEar.x));
+  surface.Ellipse(EarBox(m_layout, m_nWidth / 2 + m_layout.m_ptEar.x));
 }
 
 }  // namespace pelmoro

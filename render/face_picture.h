@@ -20,7 +20,7 @@ class SelectionLayer {
 // The drawing logic of the preview, without any window: the one face, its background
 // fill, the animation poses and the layout of the current paint, and the renderers that
 // compose the 224 x 192 picture from them.
-class FacePicture : public FaceLayout {
+class FacePicture {
  public:
   static constexpr std::int32_t kWidth = 224;
   static constexpr std::int32_t kHeight = 192;
@@ -29,6 +29,8 @@ class FacePicture : public FaceLayout {
   FillSettings m_fill;
   std::int32_t m_nWidth = kWidth;
   std::int32_t m_nHeight = kHeight;
+  // The geometry of the current paint, computed from the face by CalcLayout.
+  FaceLayout m_layout;
 
   // Animation poses (0, 1 or 2 each); the values here are the rest poses.
   std::int32_t m_nEyePose = 0;
@@ -40,7 +42,7 @@ class FacePicture : public FaceLayout {
   // (glasses and beard only when positive), then the selection layer when given.
   void Paint(Surface& surface, const SelectionLayer* selection = nullptr);
 
-  void CalcLayout() { FaceLayout::CalcLayout(m_face, m_nWidth, m_nHeight); }
+  void CalcLayout() { m_layout.CalcLayout(m_face, m_nWidth, m_nHeight); }
 
   // Feature renderers, in paint order. Each leaves the surface's pen and brush as it
   // found them and needs CalcLayout to have run for the current face.

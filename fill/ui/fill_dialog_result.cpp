@@ -8,14 +8,9 @@ namespace pelmoro {
 
 bool ApplyFillDialogResult(FillSettings& fill, const FillSettings& chosen, int code) {
   if (code != CFillTypeDlg::kOkCode) return false;
-  fill.m_nFillType = chosen.m_nFillType;
-  fill.m_crGradientFrom = chosen.m_crGradientFrom;
-  fill.m_crGradientTo = chosen.m_crGradientTo;
-  fill.m_bVertical = chosen.m_bVertical;
-  fill.m_bHorizontal = chosen.m_bHorizontal;
-  fill.m_bForwardDiagonal = chosen.m_bForwardDiagonal;
-  fill.m_bBackwardDiagonal = chosen.m_bBackwardDiagonal;
-  if (fill.m_nFillType == FillSolid) fill.m_crBackground = fill.m_crGradientFrom;
+  const Color background = fill.m_crBackground;
+  fill = chosen;
+  fill.m_crBackground = fill.m_nFillType == FillSolid ? fill.m_crGradientFrom : background;
   return true;
 }
 

@@ -1,31 +1,26 @@
 #pragma once
 #include <QFrame>
-#include <cstdint>
 
-#include "model/color.h"
-#include "render/surface.h"
+#include "model/fill_settings.h"
 
 namespace pelmoro {
 
 // The live preview square of the fill type dialog: inside a thin border it shows the solid
-// colour or the gradient the dialog's current choices give. The dialog sets the members
-// and repaints it.
+// colour or the gradient of the fill the dialog gives it.
 class CFillPreview : public QFrame {
  public:
   explicit CFillPreview(QWidget* parent = nullptr);
 
-  // The direction the flags select, with the same priority as the picture's fill:
-  // vertical, then horizontal, forward and backward diagonal; horizontal when none is set.
-  void SetModeFromFlags(std::int32_t vertical, std::int32_t horizontal, std::int32_t forward, std::int32_t backward);
-
-  std::int32_t m_nFillType = 0;
-  Color m_crGradientFrom = 0x00000000;
-  Color m_crGradientTo = 0x00000000;
-  Color m_crBackground = 0x00000000;
-  GradientMode m_nGradientMode = GradientHorizontal;
+  const FillSettings& Fill() const { return m_fill; }
+  // Shows the fill: its type, its solid colour, or its gradient colours in the direction
+  // its flags select (as the picture's fill does). Repaints.
+  void SetFill(const FillSettings& fill);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  FillSettings m_fill;
 };
 
 }  // namespace pelmoro

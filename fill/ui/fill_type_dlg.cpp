@@ -45,37 +45,21 @@ Widget* WidenToText(Widget* widget) {
   return widget;
 }
 
+// The direction of each box, in the boxes' order.
+constexpr GradientMode kBoxDirections[4] = {GradientVertical, GradientHorizontal, GradientForwardDiagonal,
+                                            GradientBackwardDiagonal};
+
 }  // namespace
 
 CFillTypeDlg::CFillTypeDlg(const FillSettings& fill, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_bVertical(fill.m_bVertical),
-      m_bHorizontal(fill.m_bHorizontal),
-      m_bForwardDiagonal(fill.m_bForwardDiagonal),
-      m_bBackwardDiagonal(fill.m_bBackwardDiagonal),
-      m_crBackground(fill.m_crBackground),
-      m_crGradientFrom(fill.m_crGradientFrom),
-      m_crGradientTo(fill.m_crGradientTo),
-      m_nFillType(fill.m_nFillType) {
+      m_fill(fill) {
   setWindowTitle(QString());
   const DialogUnits units = DialogUnits::ForFont(font());
   setFixedSize(units.ToPixels(0, 0, 186, 118).size());
   CreateControls(units);
   InitDialog();
-}
-
-FillSettings CFillTypeDlg::Result() const {
-  FillSettings fill;
-  fill.m_nFillType = m_nFillType;
-  fill.m_crBackground = m_crBackground;
-  fill.m_crGradientFrom = m_crGradientFrom;
-  fill.m_crGradientTo = m_crGradientTo;
-  fill.m_bVertical = m_bVertical;
-  fill.m_bHorizontal = m_bHorizontal;
-  fill.m_bForwardDiagonal = m_bForwardDiagonal;
-  fill.m_bBackwardDiagonal = m_bBackwardDiagonal;
-  return fill;
 }
 
 // Controls in tab order, placed in dialog units of the dialog's font.
@@ -120,22 +104,15 @@ void CFillTypeDlg::CreateBracket(const DialogUnits& units) {
 
 void CFillTypeDlg::InitDialog() {
   PutDirectionsIntoBoxes();
-  const bool solid = m_nFillType == FillSolid;
+  const bool solid = m_fill.m_nFillType == FillSolid;
   m_radioSolid->setChecked(solid);
   m_radioGradient->setChecked(!solid);
-
-  m_preview->m_nFillType = m_nFillType;
-  m_preview->m_crBackground = m_crBackground;
-  m_preview->m_crGradientFrom = m_crGradientFrom;
-  m_preview->m_crGradientTo = m_crGradientTo;
-  m_preview->SetModeFromFlags(m_bVertical, m_bHorizontal, m_bForwardDiagonal, m_bBackwardDiagonal);
-
-  m_btnFirstColor->SetColor(solid ? m_crBackground : m_crGradientFrom);
-  m_btnSecondColor->SetColor(m_crGradientTo);
+  m_btnFirstColor->SetColor(solid ? m_fill.m_crBackground : m_fill.m_crGradientFrom);
+  m_btnSecondColor->SetColor(m_fill.m_crGradientTo);
   EnableDirections(!solid);
   m_btnFirstColor->setEnabled(true);
   m_btnSecondColor->setEnabled(!solid);
-  m_preview->update();
+  m_preview->SetFill(m_fill);
 }
 
 void CFillTypeDlg::OnSolid() {
@@ -144,10 +121,9 @@ void CFillTypeDlg::OnSolid() {
   m_btnFirstColor->setEnabled(true);
   m_btnSecondColor->setEnabled(false);
   EnableDirections(false);
-  m_preview->m_nFillType = FillSolid;
-  m_nFillType = FillSolid;
-  m_preview->m_crBackground = m_btnFirstColor->GetColor();
-  m_preview->update();
+  m_fill.m_nFillType = FillSolid;
+  m_fill.m_crBackground = m_btnFirstColor->GetColor();
+  m_preview->SetFill(m_fill);
 }
 
 void CFillTypeDlg::OnGradient() {
@@ -156,41 +132,36 @@ void CFillTypeDlg::OnGradient() {
   m_btnFirstColor->setEnabled(true);
   m_btnSecondColor->setEnabled(true);
   EnableDirections(true);
-  m_preview->m_nFillType = FillGradient;
-  m_nFillType = FillGradient;
-  m_preview->m_crGradientFrom = m_btnFirstColor->GetColor();
-  m_preview->m_crGradientTo = m_btnSecondColor->GetColor();
-  m_preview->update();
+  m_fill.m_nFillType = FillGradient;
+  m_fill.m_crGradientFrom = m_btnFirstColor->GetColor();
+  m_fill.m_crGradientTo = m_btnSecondColor->GetColor();
+  m_preview->SetFill(m_fill);
 }
 
 void CFillTypeDlg::OnFirstColor(Color color) {
-  m_preview->m_crGradientFrom = color;
-  if (m_nFillType == FillSolid) m_preview->m_crBackground = color;
-  m_preview->update();
+  m_fill.m_crGradientFrom = color;
+  if (m_fill.m_nFillType == FillSolid) m_fill.m_crBackground = color;
+  m_preview->SetFill(m_fill);
 }
 
 void CFillTypeDlg::OnSecondColor(Color color) {
-  m_preview->m_crGradientTo = color;
-  m_preview->update();
+  m_fill.m_crGradientTo = color;
+  m_preview->SetFill(m_fill);
 }
 
 // The clicked box becomes the one direction, also when the click had just cleared it.
 void CFillTypeDlg::OnDirection(int index) {
-  const auto members = DirectionMembers();
-  for (int i = 0; i < 4; ++i) *members[i] = i == index ? 1 : 0;
+  m_fill.SetGradientMode(kBoxDirections[index]);
   PutDirectionsIntoBoxes();
-  m_preview->SetModeFromFlags(m_bVertical, m_bHorizontal, m_bForwardDiagonal, m_bBackwardDiagonal);
-  m_preview->update();
+  m_preview->SetFill(m_fill);
 }
 
+// The buttons' colours become the fill's, and the direction the preview shows its one flag.
 void CFillTypeDlg::OnOK() {
-  m_crGradientFrom = m_btnFirstColor->GetColor();
-  m_crGradientTo = m_btnSecondColor->GetColor();
-  m_crBackground = m_btnFirstColor->GetColor();
-  m_bVertical = m_preview->m_nGradientMode == GradientVertical;
-  m_bHorizontal = m_preview->m_nGradientMode == GradientHorizontal;
-  m_bForwardDiagonal = m_preview->m_nGradientMode == GradientForwardDiagonal;
-  m_bBackwardDiagonal = m_preview->m_nGradientMode == GradientBackwardDiagonal;
+  m_fill.m_crGradientFrom = m_btnFirstColor->GetColor();
+  m_fill.m_crGradientTo = m_btnSecondColor->GetColor();
+  m_fill.m_crBackground = m_btnFirstColor->GetColor();
+  m_fill.SetGradientMode(m_fill.GetGradientMode());
   done(kOkCode);
 }
 
@@ -199,12 +170,9 @@ void CFillTypeDlg::EnableDirections(bool enable) {
 }
 
 void CFillTypeDlg::PutDirectionsIntoBoxes() {
-  const auto members = DirectionMembers();
-  for (int i = 0; i < 4; ++i) m_checkDirection[i]->setChecked(*members[i] != 0);
-}
-
-std::array<std::int32_t*, 4> CFillTypeDlg::DirectionMembers() {
-  return {&m_bVertical, &m_bHorizontal, &m_bForwardDiagonal, &m_bBackwardDiagonal};
+  const std::int32_t flags[4] = {m_fill.m_bVertical, m_fill.m_bHorizontal, m_fill.m_bForwardDiagonal,
+                                 m_fill.m_bBackwardDiagonal};
+  for (int i = 0; i < 4; ++i) m_checkDirection[i]->setChecked(flags[i] != 0);
 }
 
 }  // namespace pelmoro

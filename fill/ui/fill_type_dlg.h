@@ -1,7 +1,6 @@
 #pragma once
 #include <QDialog>
 #include <array>
-#include <cstdint>
 
 #include "model/fill_settings.h"
 
@@ -27,8 +26,9 @@ class CFillTypeDlg : public QDialog {
 
   explicit CFillTypeDlg(const FillSettings& fill, QWidget* parent = nullptr);
 
-  // The dialog's fill type, colours and direction flags.
-  FillSettings Result() const;
+  // The dialog's fill type, colours and direction flags; after OK exactly one direction
+  // flag is set and both the solid and the first gradient colour are the first button's.
+  const FillSettings& Result() const { return m_fill; }
 
   QRadioButton* SolidButton() const { return m_radioSolid; }
   QRadioButton* GradientButton() const { return m_radioGradient; }
@@ -38,15 +38,6 @@ class CFillTypeDlg : public QDialog {
   CSwatchButton* SecondColorButton() const { return m_btnSecondColor; }
   QPushButton* OkButton() const { return m_btnOK; }
   CFillPreview* Preview() const { return m_preview; }
-
-  std::int32_t m_bVertical = 0;
-  std::int32_t m_bHorizontal = 1;
-  std::int32_t m_bForwardDiagonal = 0;
-  std::int32_t m_bBackwardDiagonal = 0;
-  Color m_crBackground = 0;
-  Color m_crGradientFrom = 0;
-  Color m_crGradientTo = 0;
-  std::int32_t m_nFillType = FillSolid;
 
  private:
   void CreateControls(const DialogUnits& units);
@@ -60,8 +51,10 @@ class CFillTypeDlg : public QDialog {
   void OnOK();
   void EnableDirections(bool enable);
   void PutDirectionsIntoBoxes();
-  std::array<std::int32_t*, 4> DirectionMembers();
 
+  // What the dialog shows: the fill it started from, changed by every choice; the preview
+  // shows it too.
+  FillSettings m_fill;
   CFillPreview* m_preview = nullptr;
   CSwatchButton* m_btnFirstColor = nullptr;
   CSwatchButton* m_btnSecondColor = nullptr;

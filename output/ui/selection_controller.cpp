@@ -107,7 +107,8 @@ bool SelectionController::OnRightButtonDown(Point point, const QPoint& globalPoi
 
 void SelectionController::RunMenuCommand(int commandId) {
   if (commandId == kChangeFillTypeId) {
-    if (RunFillTypeDialog(m_host.FillToEdit(), m_host.HostWidget())) Repaint();
+    FillSettings fill = m_host.Fill();
+    if (RunFillTypeDialog(fill, m_host.HostWidget())) m_host.SetFill(fill);
     return;
   }
   if (const auto format = SelectionExportFormat(commandId)) m_host.ExportSelection(*format);

@@ -13,15 +13,16 @@ class QWidget;
 namespace pelmoro {
 
 // What the selection's mouse handling needs of the preview window: the window itself, its
-// selection, whether the loading error is shown, its fill, and the export of the selected
-// part.
+// selection, whether the loading error is shown, its fill (a new one repaints), and the
+// export of the selected part.
 class SelectionHost {
  public:
   virtual ~SelectionHost() = default;
   virtual QWidget* HostWidget() = 0;
   virtual SelectionModel& Model() = 0;
   virtual bool HasLoadError() const = 0;
-  virtual FillSettings& FillToEdit() = 0;
+  virtual const FillSettings& Fill() const = 0;
+  virtual void SetFill(const FillSettings& fill) = 0;
   // Asks for a file and writes the part of the picture inside the selection frame.
   virtual void ExportSelection(ImageFormat format) = 0;
 };

@@ -34,6 +34,16 @@ CFacePreview::CFacePreview(CRandom& random, QWidget* parent) : QWidget(parent), 
 
 CFacePreview::~CFacePreview() = default;
 
+void CFacePreview::SetFace(const CFace& face) {
+  m_picture.m_face = face;
+  update();
+}
+
+void CFacePreview::SetFill(const FillSettings& fill) {
+  m_picture.m_fill = fill;
+  update();
+}
+
 void CFacePreview::SetLoadError(bool failed, const QString& reason) {
   m_bLoadError = failed;
   setToolTip(failed ? reason : QString());

@@ -27,11 +27,12 @@ class CFacePreview : public QWidget, private SelectionHost {
   explicit CFacePreview(CRandom& random, QWidget* parent = nullptr);
   ~CFacePreview() override;
 
-  CFace& Face() { return m_picture.m_face; }
   const CFace& Face() const { return m_picture.m_face; }
-  FillSettings& Fill() { return m_picture.m_fill; }
-  const FillSettings& Fill() const { return m_picture.m_fill; }
+  const FillSettings& Fill() const override { return m_picture.m_fill; }
   const FacePicture& Picture() const { return m_picture; }
+  // Take a new face record or background fill and repaint.
+  void SetFace(const CFace& face);
+  void SetFill(const FillSettings& fill) override;
 
   // While set, the window shows "Loading error !" on white instead of the face.
   // `reason` (shown as the window's tooltip) says what was wrong with the file.
@@ -83,7 +84,6 @@ class CFacePreview : public QWidget, private SelectionHost {
   QWidget* HostWidget() override { return this; }
   SelectionModel& Model() override { return m_selectionModel; }
   bool HasLoadError() const override { return m_bLoadError; }
-  FillSettings& FillToEdit() override { return Fill(); }
   void ExportSelection(ImageFormat format) override { emit selectionExportRequested(format); }
 
   CRandom& m_random;

@@ -94,9 +94,9 @@ TEST(DrawNeck, NarrowestFaceLeavesTenSkinPixelsBetweenTheStrips) {
   face.faceShape = 0;
   face.faceColor = 0;
   const FacePicture picture = LaidOut(face);
-  ASSERT_EQ(picture.m_rcFace.Width(), 57);
+  ASSERT_EQ(picture.m_layout.m_rcFace.Width(), 57);
   const Color skin = CFace::faceColors[0];
-  const std::int32_t y0 = picture.m_rcFace.bottom - 10;
+  const std::int32_t y0 = picture.m_layout.m_rcFace.bottom - 10;
   ExpectNeck(
       picture,
       {{105, y0, 14, 80, skin}, {105, y0, 2, 80, LightenColor(skin, 27)}, {117, y0, 2, 80, DarkenColor(skin, 27)}});

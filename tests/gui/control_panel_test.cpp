@@ -29,7 +29,9 @@ TEST(ControlPanel, SliderDragWritesTheRecordAndRepaintsAtEveryStep) {
       const QSignalBlocker quiet(slider);
       slider->setValue(0);
     }
-    dialog.Preview().Face().SliderParameter(index) = 0;
+    CFace face = dialog.Preview().Face();
+    face.SliderParameter(index) = 0;
+    dialog.Preview().SetFace(face);
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, SliderHandleCentre(slider, 0));
     for (int value = 1; value <= 9; ++value) {
       const int before = paints.count();
@@ -46,7 +48,9 @@ TEST(ControlPanel, SliderDragWritesTheRecordAndRepaintsAtEveryStep) {
 TEST(ControlPanel, ValueBeyondTheSliderShowsAtItsEndUntilTheSliderIsTouched) {
   ShownDialog shown;
   CFaceDlg& dialog = *shown.dialog;
-  dialog.Preview().Face().hairColor = 10;
+  CFace face = dialog.Preview().Face();
+  face.hairColor = 10;
+  dialog.Preview().SetFace(face);
   dialog.UpdateControlsFromFace();
   QSlider* slider = dialog.Slider(9);
   EXPECT_EQ(slider->value(), 9);
@@ -60,7 +64,7 @@ TEST(ControlPanel, ValueBeyondTheSliderShowsAtItsEndUntilTheSliderIsTouched) {
 TEST(ControlPanel, ListsWriteTheirFieldsByTheirMappings) {
   ShownDialog shown;
   CFaceDlg& dialog = *shown.dialog;
-  CFace& face = dialog.Preview().Face();
+  const CFace& face = dialog.Preview().Face();
   struct Case {
     QComboBox* list;
     std::int32_t CFace::*field;
@@ -89,11 +93,13 @@ TEST(ControlPanel, ListsWriteTheirFieldsByTheirMappings) {
 TEST(ControlPanel, ListsShowEveryValueOfTheRecord) {
   ShownDialog shown;
   CFaceDlg& dialog = *shown.dialog;
-  CFace& face = dialog.Preview().Face();
+  const CFace& face = dialog.Preview().Face();
   const auto shows = [&](std::int32_t faceType, std::int32_t glasses, std::int32_t mustache) {
-    face.faceType = faceType;
-    face.glasses = glasses;
-    face.mustache = mustache;
+    CFace shown = face;
+    shown.faceType = faceType;
+    shown.glasses = glasses;
+    shown.mustache = mustache;
+    dialog.Preview().SetFace(shown);
     dialog.UpdateControlsFromFace();
     return (dialog.FaceTypeList()->currentText() + "/" + dialog.GlassesList()->currentText() + "/" +
             dialog.MustacheList()->currentText())

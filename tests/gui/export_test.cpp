@@ -9,8 +9,8 @@
 #include "app/face_dlg.h"
 #include "gui_test_support.h"
 #include "model/safe_file.h"
-#include "output/ui/export_command.h"
 #include "output/selection_tracker.h"
+#include "output/ui/export_command.h"
 #include "render/ui/face_preview.h"
 
 namespace pelmoro {

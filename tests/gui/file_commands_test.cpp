@@ -61,13 +61,15 @@ class FileCommands : public ::testing::Test {
 };
 
 TEST_F(FileCommands, SaveThenOpenRoundTripsFaceAndFill) {
-  preview().Face().glasses = 4;
-  preview().Face().mustache = 4;
-  preview().Fill().m_nFillType = FillSolid;
-  preview().Fill().m_crBackground = 0x00123456;
-  preview().Fill().m_bBackwardDiagonal = 1;
-  const CFace saved = preview().Face();
-  const FillSettings savedFill = preview().Fill();
+  CFace saved = preview().Face();
+  saved.glasses = 4;
+  saved.mustache = 4;
+  FillSettings savedFill = preview().Fill();
+  savedFill.m_nFillType = FillSolid;
+  savedFill.m_crBackground = 0x00123456;
+  savedFill.m_bBackwardDiagonal = 1;
+  preview().SetFace(saved);
+  preview().SetFill(savedFill);
   Answer(File("round.plm"));
   dialog().OnSave();
   EXPECT_EQ(ReadBytes(File("round.plm")).size(), kDocumentSize);
@@ -120,8 +122,10 @@ TEST_F(FileCommands, ValueOutOfRangeShowsTheLoadingErrorUntilNew) {
   dialog().Slider(0)->setValue(dialog().Slider(0)->value() == 0 ? 1 : 0);
   EXPECT_TRUE(preview().LoadError());
 
-  preview().Fill().m_crBackground = 0x00ABCDEF;
-  preview().Fill().m_nFillType = FillSolid;
+  FillSettings solid = preview().Fill();
+  solid.m_crBackground = 0x00ABCDEF;
+  solid.m_nFillType = FillSolid;
+  preview().SetFill(solid);
   dialog().OnNew();
   EXPECT_FALSE(preview().LoadError());
   EXPECT_TRUE(selectionItem()->isEnabled());

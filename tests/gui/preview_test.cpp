@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "fill/ui/fill_preview.h"
 #include "gui_test_support.h"
 #include "model/random.h"
 #include "output/selection_tracker.h"
@@ -16,8 +17,12 @@ class Preview : public ::testing::Test {
  protected:
   Preview() : preview(random) {
     CRandom faces(9);
-    preview.Face().Randomize(faces);
-    preview.Fill().ApplyStartupFill();
+    CFace face = preview.Face();
+    face.Randomize(faces);
+    preview.SetFace(face);
+    FillSettings fill = preview.Fill();
+    fill.ApplyStartupFill();
+    preview.SetFill(fill);
   }
   QImage Face() const { return PipelinePicture(preview.Picture()); }
 
@@ -34,10 +39,14 @@ TEST_F(Preview, LoadingErrorIgnoresFaceFillAndSelection) {
   preview.EnableSelection();
   preview.SetLoadError(true);
   const QImage error = Shown(&preview);
-  preview.Fill().m_nFillType = FillSolid;
-  preview.Fill().m_crBackground = 0x000000FF;
+  FillSettings fill = preview.Fill();
+  fill.m_nFillType = FillSolid;
+  fill.m_crBackground = 0x000000FF;
+  preview.SetFill(fill);
   preview.DisableSelection();
-  preview.Face().faceSize = 0;
+  CFace face = preview.Face();
+  face.faceSize = 0;
+  preview.SetFace(face);
   EXPECT_EQ(Shown(&preview), error);
   EXPECT_EQ(error.pixel(5, 5), qRgb(255, 255, 255));
   EXPECT_EQ(error.pixel(200, 150), qRgb(255, 255, 255));
@@ -82,6 +91,31 @@ TEST_F(Preview, RememberAndRestoreSelection) {
   preview.Tracker()->m_rect = Rect{1, 1, 60, 60};
   preview.RestoreSelection();
   EXPECT_EQ(preview.Tracker()->m_rect, (Rect{10, 20, 90, 120}));
+}
+
+// A grab paints afresh, so only counted paints show that a setter asked for one.
+TEST_F(Preview, NewFaceOrFillRepaintsTheWindowAndTheFillPreview) {
+  preview.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+  PaintCounter paints(&preview);
+  CFace face = preview.Face();
+  face.faceSize = 2;
+  preview.SetFace(face);
+  EXPECT_TRUE(WaitForPaint(paints, 0));
+  FillSettings fill = preview.Fill();
+  fill.m_nFillType = FillSolid;
+  const int before = paints.count();
+  preview.SetFill(fill);
+  EXPECT_TRUE(WaitForPaint(paints, before));
+  EXPECT_EQ(Shown(&preview), Face());
+
+  CFillPreview square;
+  square.resize(40, 30);
+  square.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&square));
+  PaintCounter squarePaints(&square);
+  square.SetFill(fill);
+  EXPECT_TRUE(WaitForPaint(squarePaints, 0));
 }
 
 TEST_F(Preview, StopAnimationRestsThePosesEvenWhenNeverStarted) {

@@ -264,7 +264,7 @@ class Soak : public ::testing::Test {
     std::int32_t CFace::*fields[] = {&CFace::faceType, &CFace::glasses, &CFace::mustache};
     const int which = Pick(3);
     QComboBox* list = lists[which];
-    std::int32_t& field = preview().Face().*fields[which];
+    const std::int32_t& field = preview().Face().*fields[which];
     const int indexBefore = list->currentIndex();
     const std::int32_t valueBefore = field;
     if (Chance(50)) {
@@ -389,8 +389,9 @@ class Soak : public ::testing::Test {
     const FillSettings before = preview().Fill();
     if (Chance(30)) {
       // The context menu's colour for the solid fill, written straight into the settings.
-      preview().Fill().m_crBackground = rng() & 0xFFFFFF;
-      preview().update();
+      FillSettings fill = preview().Fill();
+      fill.m_crBackground = rng() & 0xFFFFFF;
+      preview().SetFill(fill);
       return;
     }
     FillSettings chosen;
@@ -403,7 +404,8 @@ class Soak : public ::testing::Test {
     chosen.m_bForwardDiagonal = Chance(25);
     chosen.m_bBackwardDiagonal = Chance(25);
     const bool ok = Chance(70);
-    if (ApplyFillDialogResult(preview().Fill(), chosen, ok ? CFillTypeDlg::kOkCode : 2)) preview().update();
+    FillSettings fill = preview().Fill();
+    if (ApplyFillDialogResult(fill, chosen, ok ? CFillTypeDlg::kOkCode : 2)) preview().SetFill(fill);
     FillSettings expected = before;
     if (ok) {
       expected = chosen;

@@ -63,8 +63,8 @@ TEST(FillTypeDialog, OpensOnTheStartupGradient) {
   EXPECT_EQ(dialog.SecondColorButton()->GetColor(), 0x00FFFFFFu);
   EXPECT_TRUE(dialog.SecondColorButton()->isEnabled());
   EXPECT_TRUE(dialog.DirectionBox(kVertical)->isEnabled());
-  EXPECT_EQ(dialog.Preview()->m_nFillType, FillGradient);
-  EXPECT_EQ(dialog.Preview()->m_nGradientMode, GradientForwardDiagonal);
+  EXPECT_EQ(dialog.Preview()->Fill().m_nFillType, FillGradient);
+  EXPECT_EQ(dialog.Preview()->Fill().GetGradientMode(), GradientForwardDiagonal);
 }
 
 TEST(FillTypeDialog, OpensOnASolidFillWithTheGradientControlsDisabled) {
@@ -82,8 +82,8 @@ TEST(FillTypeDialog, SolidThenOkMakesTheFirstColourTheBackground) {
   FillSettings fill = StartupFill();
   CFillTypeDlg dialog(fill);
   dialog.SolidButton()->click();
-  EXPECT_EQ(dialog.Preview()->m_nFillType, FillSolid);
-  EXPECT_EQ(dialog.Preview()->m_crBackground, 0x00740115u);
+  EXPECT_EQ(dialog.Preview()->Fill().m_nFillType, FillSolid);
+  EXPECT_EQ(dialog.Preview()->Fill().m_crBackground, 0x00740115u);
   EXPECT_FALSE(dialog.SecondColorButton()->isEnabled());
 
   ASSERT_TRUE(PressOk(dialog, fill));
@@ -99,9 +99,9 @@ TEST(FillTypeDialog, GradientAfterSolidStartsAtTheSolidColour) {
   FillSettings fill = SolidFill();
   CFillTypeDlg dialog(fill);
   dialog.GradientButton()->click();
-  EXPECT_EQ(dialog.m_nFillType, FillGradient);
-  EXPECT_EQ(dialog.Preview()->m_crGradientFrom, 0x00112233u);
-  EXPECT_EQ(dialog.Preview()->m_crGradientTo, 0x00778899u);
+  EXPECT_EQ(dialog.Result().m_nFillType, FillGradient);
+  EXPECT_EQ(dialog.Preview()->Fill().m_crGradientFrom, 0x00112233u);
+  EXPECT_EQ(dialog.Preview()->Fill().m_crGradientTo, 0x00778899u);
   EXPECT_TRUE(dialog.SecondColorButton()->isEnabled());
   EXPECT_TRUE(dialog.DirectionBox(kBackward)->isEnabled());
 
@@ -121,10 +121,10 @@ TEST(FillTypeDialog, DirectionBoxesAreOneChoiceThatCannotBeEmpty) {
 
   dialog.DirectionBox(kVertical)->click();
   EXPECT_EQ(CheckedDirections(dialog), (std::vector<bool>{true, false, false, false}));
-  EXPECT_EQ(dialog.Preview()->m_nGradientMode, GradientVertical);
+  EXPECT_EQ(dialog.Preview()->Fill().GetGradientMode(), GradientVertical);
   dialog.DirectionBox(kBackward)->click();
   EXPECT_EQ(CheckedDirections(dialog), (std::vector<bool>{false, false, false, true}));
-  EXPECT_EQ(dialog.Preview()->m_nGradientMode, GradientBackwardDiagonal);
+  EXPECT_EQ(dialog.Preview()->Fill().GetGradientMode(), GradientBackwardDiagonal);
 }
 
 TEST(FillTypeDialog, LeavingOtherwiseThanByOkChangesNothing) {
@@ -190,8 +190,8 @@ TEST(FillTypeDialog, ColourButtonsOpenTheChooserAtTheirColour) {
   dialog.FirstColorButton()->click();
   EXPECT_EQ(openedAt, ToQColor(0x00112233));
   EXPECT_EQ(dialog.FirstColorButton()->GetColor(), 0x00302010u);
-  EXPECT_EQ(dialog.Preview()->m_crBackground, 0x00302010u);  // solid: the preview follows
-  EXPECT_EQ(dialog.Preview()->m_crGradientFrom, 0x00302010u);
+  EXPECT_EQ(dialog.Preview()->Fill().m_crBackground, 0x00302010u);  // solid: the preview follows
+  EXPECT_EQ(dialog.Preview()->Fill().m_crGradientFrom, 0x00302010u);
 
   AnswerColourChooser(QColor(), &openedAt);
   dialog.FirstColorButton()->click();
@@ -202,7 +202,7 @@ TEST(FillTypeDialog, ColourButtonsOpenTheChooserAtTheirColour) {
   AnswerColourChooser(QColor(0xAA, 0xBB, 0xCC), &openedAt);
   dialog.SecondColorButton()->click();
   EXPECT_EQ(openedAt, ToQColor(0x00778899));
-  EXPECT_EQ(dialog.Preview()->m_crGradientTo, 0x00CCBBAAu);
+  EXPECT_EQ(dialog.Preview()->Fill().m_crGradientTo, 0x00CCBBAAu);
 
   FillSettings fill = SolidFill();
   ASSERT_TRUE(PressOk(dialog, fill));

@@ -29,8 +29,12 @@ bool Inside(const Rect& r, const Rect& bounds) {
 class Selection : public ::testing::Test {
  protected:
   Selection() : random(4711), preview(random) {
-    preview.Face().Randomize(random);
-    preview.Fill().ApplyStartupFill();
+    CFace face = preview.Face();
+    face.Randomize(random);
+    preview.SetFace(face);
+    FillSettings fill = preview.Fill();
+    fill.ApplyStartupFill();
+    preview.SetFill(fill);
     QObject::connect(&preview, &CFacePreview::selectionExportRequested,
                      [this](ImageFormat format) { exported.push_back(format); });
   }
