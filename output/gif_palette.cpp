@@ -52,17 +52,18 @@ struct ChannelSums {
   }
 };
 
-// A box of colour space: a range of the colour list and its sums.
+// A box of colour space: a range of the colour list, its sums and their spread.
 struct Box {
   std::size_t begin;
   std::size_t end;
   ChannelSums sums;
+  double spread;
 };
 
-ChannelSums SumsOf(const std::vector<ColorCount>& colors, std::size_t begin, std::size_t end) {
+Box BoxOf(const std::vector<ColorCount>& colors, std::size_t begin, std::size_t end) {
   ChannelSums sums;
   for (std::size_t i = begin; i < end; ++i) sums.Add(colors[i]);
-  return sums;
+  return {begin, end, sums, sums.Spread()};
 }
 
 int WidestAxis(const ChannelSums& sums) {
@@ -78,7 +79,7 @@ Box* BoxToSplit(std::vector<Box>& boxes) {
   Box* chosen = nullptr;
   for (Box& box : boxes) {
     if (box.end - box.begin < 2) continue;
-    if (chosen == nullptr || box.sums.Spread() > chosen->sums.Spread()) chosen = &box;
+    if (chosen == nullptr || box.spread > chosen->spread) chosen = &box;
   }
   return chosen;
 }
@@ -174,51 +175,95 @@ std::vector<std::uint8_t> MapExactly(const ImageView& picture, const std::vector
   return indices;
 }
 
-// Sorts 24-bit values in two passes of 12 bits each, least significant first.
-void SortColors(std::vector<std::uint32_t>& colors) {
-  constexpr int kDigitBits = 12;
-  constexpr std::uint32_t kDigitMask = (1u << kDigitBits) - 1;
-  std::vector<std::uint32_t> sorted(colors.size());
-  std::vector<std::uint32_t> next(kDigitMask + 2);
-  for (int shift : {0, kDigitBits}) {
-    std::fill(next.begin(), next.end(), 0);
-    for (std::uint32_t c : colors) ++next[((c >> shift) & kDigitMask) + 1];
-    for (std::size_t d = 1; d < next.size(); ++d) next[d] += next[d - 1];
-    for (std::uint32_t c : colors) sorted[next[(c >> shift) & kDigitMask]++] = c;
-    colors.swap(sorted);
+// The pixel counts of distinct colours, in an open-addressing table that doubles in size
+// whenever it is half full.
+class ColorTable {
+ public:
+  ColorTable() : slots_(1024) {}
+
+  void Add(std::uint32_t color, std::uint32_t count) {
+    Slot* slot = &Find(color);
+    if (slot->key == 0) {
+      if ((used_ + 1) * 2 > slots_.size()) {
+        Grow();
+        slot = &Find(color);
+      }
+      slot->key = color | kUsed;
+      ++used_;
+    }
+    slot->count += count;
   }
-}
+
+  std::vector<ColorCount> Sorted() const {
+    std::vector<ColorCount> counts;
+    counts.reserve(used_);
+    for (const Slot& slot : slots_) {
+      if (slot.key != 0) counts.push_back({slot.key & ~kUsed, slot.count});
+    }
+    std::sort(counts.begin(), counts.end(), [](const ColorCount& a, const ColorCount& b) { return a.color < b.color; });
+    return counts;
+  }
+
+ private:
+  static constexpr std::uint32_t kUsed = 1u << 24;
+  struct Slot {
+    std::uint32_t key = 0;  // the colour with kUsed set, or 0 for a free slot
+    std::uint32_t count = 0;
+  };
+
+  Slot& Find(std::uint32_t color) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = ((color | kUsed) * 2654435761u) & mask;
+    while (slots_[i].key != 0 && slots_[i].key != (color | kUsed)) i = (i + 1) & mask;
+    return slots_[i];
+  }
+  void Grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    for (const Slot& slot : old) {
+      if (slot.key != 0) Find(slot.key & ~kUsed) = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  std::size_t used_ = 0;
+};
 
 }  // namespace
 
 std::vector<ColorCount> CountColors(const ImageView& picture) {
-  std::vector<std::uint32_t> all;
-  all.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  // Runs of one colour along a row are counted before they go into the table.
+  if (picture.IsEmpty()) return {};
+  ColorTable table;
   for (std::int32_t y = 0; y < picture.height; ++y) {
     const std::uint32_t* row = picture.Row(y);
-    for (std::int32_t x = 0; x < picture.width; ++x) all.push_back(row[x] & 0xFFFFFFu);
+    std::uint32_t color = row[0] & 0xFFFFFFu;
+    std::uint32_t run = 0;
+    for (std::int32_t x = 0; x < picture.width; ++x) {
+      const std::uint32_t next = row[x] & 0xFFFFFFu;
+      if (next != color) {
+        table.Add(color, run);
+        color = next;
+        run = 0;
+      }
+      ++run;
+    }
+    table.Add(color, run);
   }
-  SortColors(all);
-  std::vector<ColorCount> counts;
-  for (std::uint32_t color : all) {
-    if (counts.empty() || counts.back().color != color) counts.push_back({color, 0});
-    ++counts.back().count;
-  }
-  return counts;
+  return table.Sorted();
 }
 
 std::vector<std::uint32_t> MedianCutPalette(std::vector<ColorCount> colors, std::size_t maxColors) {
   std::vector<Box> boxes;
   if (colors.empty() || maxColors == 0) return {};
   boxes.reserve(maxColors);
-  boxes.push_back({0, colors.size(), SumsOf(colors, 0, colors.size())});
+  boxes.push_back(BoxOf(colors, 0, colors.size()));
   while (boxes.size() < maxColors) {
     Box* box = BoxToSplit(boxes);
     if (box == nullptr) break;
     const std::size_t split = SplitPoint(colors, *box);
-    Box upper{split, box->end, SumsOf(colors, split, box->end)};
-    box->sums = SumsOf(colors, box->begin, split);
-    box->end = split;
+    const Box upper = BoxOf(colors, split, box->end);
+    *box = BoxOf(colors, box->begin, split);
     boxes.push_back(upper);  // may move the boxes, so `box` is not used after this
   }
   std::vector<std::uint32_t> palette;
