@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "render/raster/ellipse.h"
@@ -25,23 +27,15 @@ struct Dir {
   std::int64_t v = 0;
 };
 
-// Signs of cross and dot products, in 64 bits when every component is below 2^31.
-bool Small31(std::int64_t x) {
-  return static_cast<std::uint64_t>(x + (std::int64_t{1} << 31)) < (std::uint64_t{1} << 32);
-}
-bool AllSmall(const Dir& a, const Dir& b) { return Small31(a.u) && Small31(a.v) && Small31(b.u) && Small31(b.v); }
+// Signs of cross and dot products; components are below 2^34, products need 128 bits.
 template <typename T>
 int Compare(T l, T r) {
   return (l > r) - (l < r);
 }
 int CrossSign(const Dir& a, const Dir& b) {
-  if (AllSmall(a, b)) return Compare(a.u * b.v, a.v * b.u);
   return Compare(static_cast<i128>(a.u) * b.v, static_cast<i128>(a.v) * b.u);
 }
-int DotSign(const Dir& a, const Dir& b) {
-  if (AllSmall(a, b)) return Compare(a.u * b.u, -a.v * b.v);
-  return Compare(static_cast<i128>(a.u) * b.u, -static_cast<i128>(a.v) * b.v);
-}
+int DotSign(const Dir& a, const Dir& b) { return Compare(static_cast<i128>(a.u) * b.u, -static_cast<i128>(a.v) * b.v); }
 
 // 0 for angles in [0°, 180°), 1 for [180°, 360°).
 int Half(const Dir& a) { return (a.v > 0 || (a.v == 0 && a.u > 0)) ? 0 : 1; }
@@ -93,8 +87,33 @@ std::int64_t FindFirst(std::int64_t lo, std::int64_t hi, Pred pred) {
   return end;
 }
 
-// Figures up to this size keep the spans of all their rows.
-constexpr std::int64_t kDirectRows = 4096;
+// The same search starting from a guess: it steps away from the guess in doubling strides
+// until the answer is bracketed, then bisects, so a guess next to the answer takes two
+// tests of pred and a poor one costs no more than twice a plain bisection.
+template <typename Pred>
+std::int64_t FindFirstFrom(std::int64_t lo, std::int64_t hi, std::int64_t guess, Pred pred) {
+  if (lo > hi) return hi + 1;
+  guess = std::clamp(guess, lo, hi);
+  std::int64_t step = 1;
+  if (pred(guess)) {
+    std::int64_t holds = guess;  // pred(holds) is true
+    while (true) {
+      const std::int64_t probe = holds - step;
+      if (probe < lo) return FindFirst(lo, holds - 1, pred);
+      if (!pred(probe)) return FindFirst(probe + 1, holds - 1, pred);
+      holds = probe;
+      step *= 2;
+    }
+  }
+  std::int64_t fails = guess;  // pred(fails) is false
+  while (true) {
+    const std::int64_t probe = fails + step;
+    if (probe > hi) return FindFirst(fails + 1, hi, pred);
+    if (pred(probe)) return FindFirst(fails + 1, probe - 1, pred);
+    fails = probe;
+    step *= 2;
+  }
+}
 
 enum class PieceKind { RightUp, TopColumn, LeftDownUpper, LeftDownLower, BottomColumn, RightUpLower };
 
@@ -121,13 +140,6 @@ class ArcOutline {
         cx_(box.left + box.Width() / 2),
         cy_(box.top + box.Height() / 2) {
     cache_.fill({box.top - 2, {}});
-    if (box.Height() <= kDirectRows && box.Width() <= kDirectRows) {
-      // Spans of rows top - 1 .. bottom, the outer two empty.
-      spans_.resize(static_cast<std::size_t>(box.Height()) + 2);
-      for (std::int64_t y = box.top; y < box.bottom; ++y) {
-        spans_[static_cast<std::size_t>(y - box.top + 1)] = shape_.SpanAt(y);
-      }
-    }
     BuildPieces();
   }
 
@@ -145,19 +157,15 @@ class ArcOutline {
   }
   Dir DirOf(const Pix& p) const { return DirOf(p.x, p.y); }
 
-  Span SpanOf(std::int64_t y) const {
-    if (spans_.empty()) return shape_.SpanAt(y);
-    if (y < box_.top - 1 || y > box_.bottom) return {};
-    return spans_[static_cast<std::size_t>(y - box_.top + 1)];
-  }
+  Span SpanOf(std::int64_t y) const { return shape_.SpanAt(y); }
 
   // The outline and interior of row y.
   RowParts PartsAt(std::int64_t y) const {
-    if (!spans_.empty()) return PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
+    if (shape_.Cached()) return PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
     auto& slot = cache_[static_cast<std::size_t>(y & 7)];
     if (slot.first != y) {
       slot.first = y;
-      slot.second = PartsOfRow(shape_.SpanAt(y - 1), shape_.SpanAt(y), shape_.SpanAt(y + 1));
+      slot.second = PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
     }
     return slot.second;
   }
@@ -228,19 +236,85 @@ class ArcOutline {
   }
   WalkKey KeyOf(const Pix& p) const { return KeyOf(p.x, p.y); }
 
+  // The outline pixels of one row that one piece holds: columns [left, right], walked left
+  // to right when ascending. Every pixel of a run has the walk key (piece, row, column)
+  // with the same piece and row, and the keys grow along the walk.
+  struct PieceRun {
+    int piece;
+    std::int64_t row;
+    bool ascending;
+    std::int64_t left;
+    std::int64_t right;
+    std::int64_t Size() const { return right - left + 1; }
+    // How many pixels of the run come before key in the walk.
+    std::int64_t CountBefore(const WalkKey& key) const {
+      if (piece != key.piece || row != key.row) return std::tie(piece, row) < std::tie(key.piece, key.row) ? Size() : 0;
+      // The column key is x for an ascending run and -x for the others.
+      return std::clamp<std::int64_t>(ascending ? key.column - left : right + key.column, 0, Size());
+    }
+    // The columns of the walk positions [from, to) of the run (0 <= from < to <= Size()).
+    Span Columns(std::int64_t from, std::int64_t to) const {
+      if (ascending) return {left + from, left + to - 1};
+      return {right - to + 1, right - from};
+    }
+  };
+
+  // Calls f(run) for the pieces' parts of the outline pixels [xa, xb] of row y, a run of
+  // one side of the row or the whole row; the same pieces as KeyOf gives.
+  template <typename F>
+  void ForEachPieceRun(std::int64_t y, std::int64_t xa, std::int64_t xb, F f) const {
+    auto run = [&](PieceKind kind, std::int64_t l, std::int64_t r) {
+      if (l > r) return;
+      const bool up = kind != PieceKind::LeftDownUpper && kind != PieceKind::LeftDownLower;
+      const bool ascending = kind == PieceKind::LeftDownLower || kind == PieceKind::RightUpLower;
+      f(PieceRun{static_cast<int>(kind), up ? -y : y, ascending, l, r});
+    };
+    if (xb < cx_) {
+      run(y < cy_ ? PieceKind::LeftDownUpper : PieceKind::LeftDownLower, xa, xb);
+    } else if (xa > cx_) {
+      run(y <= cy_ ? PieceKind::RightUp : PieceKind::RightUpLower, xa, xb);
+    } else if (y < cy_) {
+      run(PieceKind::LeftDownUpper, xa, cx_ - 1);
+      run(PieceKind::TopColumn, cx_, cx_);
+      run(PieceKind::RightUp, cx_ + 1, xb);
+    } else if (y == cy_) {
+      run(PieceKind::LeftDownLower, xa, cx_ - 1);
+      run(PieceKind::RightUp, cx_, xb);
+    } else {
+      run(PieceKind::LeftDownLower, xa, cx_ - 1);
+      run(PieceKind::BottomColumn, cx_, cx_);
+      run(PieceKind::RightUpLower, cx_ + 1, xb);
+    }
+  }
+
   // The first outline pixel in walk order whose angle is at or past that of d; the first
-  // pixel of the walk when there is none.
+  // pixel of the walk when there is none. The pieces before the one of d's quadrant hold
+  // only smaller angles; within a piece, rows and then columns are searched from where the
+  // ray of d meets the curve.
   Pix FirstAtOrAfter(const Dir& d) const {
+    const PieceKind first = d.v > 0    ? (d.u > 0    ? PieceKind::RightUp
+                                          : d.u == 0 ? PieceKind::TopColumn
+                                                     : PieceKind::LeftDownUpper)
+                            : d.v == 0 ? (d.u > 0 ? PieceKind::RightUp : PieceKind::LeftDownLower)
+                                       : (d.u < 0    ? PieceKind::LeftDownLower
+                                          : d.u == 0 ? PieceKind::BottomColumn
+                                                     : PieceKind::RightUpLower);
+    const RayHit hit = HitOf(d);
     for (const Piece& piece : *this) {
-      if (AngleLess(DirOf(LastOf(piece)), d)) continue;
-      const std::int64_t i = FindFirst(0, piece.Rows() - 1, [&](std::int64_t index) {
+      if (piece.kind < first) continue;
+      const std::int64_t rowGuess = GuessIndex(piece.up ? piece.rowHigh - hit.y : hit.y - piece.rowLow);
+      const std::int64_t i = FindFirstFrom(0, piece.Rows() - 1, rowGuess, [&](std::int64_t index) {
         return !AngleLess(DirOf(LastOfRow(piece, piece.RowAt(index))), d);
       });
+      if (i == piece.Rows()) continue;  // every pixel of the piece lies before d
       const std::int64_t y = piece.RowAt(i);
       const Span s = RowPart(piece, y);
-      const std::int64_t j = FindFirst(0, s.right - s.left, [&](std::int64_t index) {
-        const std::int64_t x = piece.ascending ? s.left + index : s.right - index;
-        return !AngleLess(DirOf(x, y), d);
+      // The ray's column on this row.
+      const double x = d.v != 0 ? static_cast<double>(cx_) + static_cast<double>(cy_ - y) * d.u / d.v : hit.x;
+      const std::int64_t columnGuess = GuessIndex(piece.ascending ? x - s.left : s.right - x);
+      const std::int64_t j = FindFirstFrom(0, s.right - s.left, columnGuess, [&](std::int64_t index) {
+        const std::int64_t column = piece.ascending ? s.left + index : s.right - index;
+        return !AngleLess(DirOf(column, y), d);
       });
       return {piece.ascending ? s.left + j : s.right - j, y};
     }
@@ -248,6 +322,33 @@ class ArcOutline {
   }
 
  private:
+  // Where the ray from C in direction d meets the ellipse through the pixel centres of the
+  // box's outermost rows and columns, in floating point: only a guess for the searches.
+  struct RayHit {
+    double x;
+    double y;
+  };
+  RayHit HitOf(const Dir& d) const {
+    const double ra = static_cast<double>(box_.Width() - 1) / 2;
+    const double rb = static_cast<double>(box_.Height() - 1) / 2;
+    if (ra <= 0 || rb <= 0) return {static_cast<double>(cx_), static_cast<double>(cy_)};
+    // C relative to the ellipse's centre, and the ray C + t (u, -v) on the screen.
+    const double ox = static_cast<double>(cx_ - box_.left) - ra;
+    const double oy = static_cast<double>(cy_ - box_.top) - rb;
+    const double u = static_cast<double>(d.u);
+    const double v = static_cast<double>(d.v);
+    const double qa = u * u / (ra * ra) + v * v / (rb * rb);
+    const double qb = 2 * (ox * u / (ra * ra) - oy * v / (rb * rb));
+    const double qc = ox * ox / (ra * ra) + oy * oy / (rb * rb) - 1;
+    const double t = (-qb + std::sqrt(std::max(0.0, qb * qb - 4 * qa * qc))) / (2 * qa);
+    return {static_cast<double>(cx_) + t * u, static_cast<double>(cy_) - t * v};
+  }
+  // A guessed index, rounded and kept in a range every search accepts.
+  static std::int64_t GuessIndex(double index) {
+    if (!(index > 0)) return 0;
+    return index < 1e15 ? static_cast<std::int64_t>(index + 0.5) : std::int64_t{1} << 50;
+  }
+
   bool Narrow(std::int64_t y) const {
     const Span s = SpanOf(y);
     return static_cast<std::uint64_t>(s.left - box_.left) == maxInset_;
@@ -285,8 +386,7 @@ class ArcOutline {
   std::int64_t cy_;
   std::array<Piece, 6> pieces_{};
   std::size_t count_ = 0;
-  std::vector<Span> spans_;                                         // all rows of a figure of few rows
-  mutable std::array<std::pair<std::int64_t, RowParts>, 8> cache_;  // recent rows of a tall one
+  mutable std::array<std::pair<std::int64_t, RowParts>, 8> cache_;  // recent rows of a tall figure
 };
 
 struct WalkEdge {
@@ -303,9 +403,10 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
   const ArcOutline outline(box);
   const Dir dS = outline.DirOf(start.x, start.y);
   const Dir dE = outline.DirOf(end.x, end.y);
-  const Pix ps = outline.FirstAtOrAfter(dS);
-  const Sector sector(dS, dE);
-  const bool whole = !sector.Contains(outline.DirOf(ps));
+  // S and E on one ray give the whole ellipse; an arc then needs neither end pixel.
+  const bool oneRay = CrossSign(dS, dE) == 0 && DotSign(dS, dE) > 0;
+  const Pix ps = kind == ArcKind::Arc && oneRay ? Pix{} : outline.FirstAtOrAfter(dS);
+  const bool whole = oneRay || !Sector(dS, dE).Contains(outline.DirOf(ps));
   const Pix pe = whole ? ps : outline.FirstAtOrAfter(dE);
   const Pix centre{outline.cx(), outline.cy()};
 
@@ -327,7 +428,7 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
   // Walk edges from one piece to the next, and the closing lines.
   std::array<WalkEdge, 6> joins;
   std::size_t joinCount = 0;
-  for (std::size_t i = 0; i < outline.count(); ++i) {
+  for (std::size_t i = 0; kind != ArcKind::Arc && i < outline.count(); ++i) {
     const Pix a = outline.LastOf(outline.piece(i));
     const Pix b = outline.FirstOf(outline.piece((i + 1) % outline.count()));
     if (a.y != b.y) joins[joinCount++] = {a, b};
@@ -363,10 +464,35 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
     if (a.y == b.y || y < std::min(a.y, b.y) || y >= std::max(a.y, b.y)) return;
     crossings.push_back({EdgeCrossing(a.x, a.y, b.x, b.y, y), b.y > a.y ? 1 : -1});
   };
-  RowParts next = outline.PartsAt(y0);
+  // The sides among the joins, and the closing lines, stepped from row to row.
+  struct LongEdge {
+    EdgeStepper crossing;
+    std::int64_t top;
+    std::int64_t bottom;
+    int direction;
+  };
+  std::array<LongEdge, 8> longEdges{};
+  std::size_t longCount = 0;
+  auto addLongEdge = [&](const WalkEdge& e) {
+    if (e.a.y == e.b.y) return;
+    longEdges[longCount++] = {EdgeStepper(e.a.x, e.a.y, e.b.x, e.b.y, y0), std::min(e.a.y, e.b.y),
+                              std::max(e.a.y, e.b.y), e.b.y > e.a.y ? 1 : -1};
+  };
+  for (std::size_t i = 0; i < joinCount; ++i) {
+    if (isSide(joins[i].a, joins[i].b)) addLongEdge(joins[i]);
+  }
+  for (std::size_t i = 0; i < closingCount; ++i) addLongEdge(closing[i]);
+  // Spans of rows y and y + 1 and the parts of row y + 1, carried from row to row.
+  Span spanRow = outline.SpanOf(y0);
+  Span spanBelow = outline.SpanOf(y0 + 1);
+  RowParts next = PartsOfRow(outline.SpanOf(y0 - 1), spanRow, spanBelow);
+  const std::int64_t lastColumn = target.width - 1;
   for (std::int64_t y = y0; y < y1; ++y) {
     const RowParts parts = next;
-    next = outline.PartsAt(y + 1);
+    const Span spanBelow2 = outline.SpanOf(y + 2);
+    next = PartsOfRow(spanRow, spanBelow, spanBelow2);
+    spanRow = spanBelow;
+    spanBelow = spanBelow2;
     if (kind != ArcKind::Arc) {
       crossings.clear();
       for (const Piece& piece : outline) {
@@ -377,28 +503,42 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
         const Pix b = piece.up ? ArcOutline::FirstOf(piece, y, here) : ArcOutline::FirstOf(piece, y + 1, below);
         if (isSide(a, b)) addEdge(a, b, y);
       }
-      for (std::size_t i = 0; i < joinCount; ++i) {
-        const WalkEdge& e = joins[i];
-        if (y >= std::min(e.a.y, e.b.y) && y < std::max(e.a.y, e.b.y) && isSide(e.a, e.b)) addEdge(e.a, e.b, y);
+      for (std::size_t i = 0; i < longCount; ++i) {
+        LongEdge& e = longEdges[i];
+        if (y >= e.top && y < e.bottom) crossings.push_back({e.crossing.x(), e.direction});
+        e.crossing.Next();
       }
-      for (std::size_t i = 0; i < closingCount; ++i) addEdge(closing[i].a, closing[i].b, y);
       FillCrossings(target, y, crossings, FillRule::Winding, brush);
     }
-    // The outline pixels of the row that belong to the figure.
-    auto paintRun = [&](std::int64_t xa, std::int64_t xb) {
-      xa = std::max<std::int64_t>(xa, 0);
-      xb = std::min<std::int64_t>(xb, target.width - 1);
-      for (std::int64_t x = xa; x <= xb; ++x) {
-        const bool on = kind == ArcKind::Arc ? inArc(x, y) : inVertices({x, y});
-        if (on) target.bits[y * target.width + x] = pen;
+    // The outline pixels of the row that belong to the arc, run by run; for a chord or a
+    // pie also Pe, the vertex the arc leaves out.
+    std::uint32_t* const row = target.bits + y * target.width;
+    auto paintColumns = [&](const Span& s) { FillPixels(row + s.left, s.right - s.left + 1, pen); };
+    auto paintRun = [&](const ArcOutline::PieceRun& run) {
+      const std::int64_t from = run.CountBefore(keyS);
+      const std::int64_t to = run.CountBefore(keyE);
+      if (!wraps) {
+        if (from < to) paintColumns(run.Columns(from, to));
+        return;
       }
+      if (from < run.Size()) paintColumns(run.Columns(from, run.Size()));
+      if (to > 0) paintColumns(run.Columns(0, to));
+    };
+    // Only the visible columns of an outline run are classified.
+    auto paintOutline = [&](std::int64_t xa, std::int64_t xb) {
+      xa = std::max<std::int64_t>(xa, 0);
+      xb = std::min(xb, lastColumn);
+      if (xa > xb) return;
+      if (whole) return paintColumns({xa, xb});
+      outline.ForEachPieceRun(y, xa, xb, paintRun);
     };
     if (parts.inner.Empty()) {
-      paintRun(parts.span.left, parts.span.right);
+      paintOutline(parts.span.left, parts.span.right);
     } else {
-      paintRun(parts.span.left, parts.inner.left - 1);
-      paintRun(parts.inner.right + 1, parts.span.right);
+      paintOutline(parts.span.left, parts.inner.left - 1);
+      paintOutline(parts.inner.right + 1, parts.span.right);
     }
+    if (kind != ArcKind::Arc && y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
   }
   for (std::size_t i = 0; i < closingCount; ++i) {
     DrawLine(target, closing[i].a.x, closing[i].a.y, closing[i].b.x, closing[i].b.y, pen);

@@ -66,31 +66,44 @@ std::uint64_t EllipseProfile::HalfWidth2(std::uint64_t absY) const {
   return std::max(hw, p_);  // every row holds the middle pixel(s)
 }
 
-bool EllipseProfile::InsideSmall(std::uint64_t x, std::uint64_t absY) const {
-  // Every term is below 2^60 for a box of at most 32768 pixels a side.
-  const std::uint64_t aa = a2_ * a2_;
-  const std::uint64_t bb = b2_ * b2_;
-  const std::uint64_t limit = aa * bb;
-  const std::uint64_t ym = absY - 1;
-  const std::uint64_t xm = x - 1;
-  return bb * x * x + aa * ym * ym < limit || bb * xm * xm + aa * absY * absY < limit;
-}
-
 void EllipseProfile::Insets(std::vector<std::int64_t>& out) const {
   if (!small_ || tiny_) {
     for (std::size_t k = 0; k < out.size(); ++k) out[k] = static_cast<std::int64_t>(Inset(k));
     return;
   }
-  // Rows nearer the middle are at least as wide: step the half-width outward.
-  std::uint64_t hw = p_;
-  for (std::size_t k = 0; k < out.size(); ++k) {
-    const std::uint64_t absY = b2_ - 2 * k;
+  // Rows nearer the middle are at least as wide: step the half-width outward, testing the
+  // pixel at doubled offset x = hw + 2 of the row at absY with the two midpoint values
+  //   vertical   = B^2 x^2 + A^2 (absY - 1)^2 - A^2 B^2,
+  //   horizontal = B^2 (x - 1)^2 + A^2 absY^2 - A^2 B^2,
+  // kept up to date by differences (every term stays below 2^61 for a small box).
+  const std::int64_t a = static_cast<std::int64_t>(a2_);
+  const std::int64_t b = static_cast<std::int64_t>(b2_);
+  const std::int64_t aa = a * a;
+  const std::int64_t bb = b * b;
+  std::int64_t hw = static_cast<std::int64_t>(p_);
+  std::int64_t x = hw + 2;
+  std::int64_t absY = b;
+  std::int64_t vertical = bb * x * x + aa * (absY - 1) * (absY - 1) - aa * bb;
+  std::int64_t horizontal = bb * (x - 1) * (x - 1) + aa * absY * absY - aa * bb;
+  std::int64_t* const insets = out.data();
+  const std::int64_t rows = static_cast<std::int64_t>(out.size());
+  for (std::int64_t k = 0; k < rows; ++k) {
     if (absY <= 1) {
-      hw = a2_;
+      hw = a;
     } else {
-      while (hw + 2 <= a2_ && InsideSmall(hw + 2, absY)) hw += 2;
+      // The pixel at x = A + 2 always fails, so the step stops inside the box.
+      while (std::min(vertical, horizontal) < 0) {
+        vertical += bb * (4 * x + 4);
+        horizontal += bb * 4 * x;
+        x += 2;
+      }
+      hw = x - 2;
     }
-    out[k] = static_cast<std::int64_t>((a2_ - hw) / 2);
+    insets[k] = (a - hw) >> 1;
+    // The next row, two doubled units nearer the middle.
+    vertical += aa * (8 - 4 * absY);
+    horizontal += aa * (4 - 4 * absY);
+    absY -= 2;
   }
 }
 
@@ -118,48 +131,30 @@ RowShape RowShape::RoundRect(const Box& box, std::int64_t cw, std::int64_t ch) {
                   static_cast<std::uint64_t>(std::max<std::int64_t>(ch, 1)), square);
 }
 
-std::uint64_t RowShape::InsetOfDistance(std::uint64_t k) const {
-  if (k >= cornerRows_) return 0;
-  if (!cache_.empty()) return static_cast<std::uint64_t>(cache_[k]);
-  return corner_.Inset(k);
-}
-
-std::uint64_t RowShape::Inset(std::int64_t y) const {
-  const std::int64_t k = std::min(y - box_.top, box_.bottom - 1 - y);
-  return InsetOfDistance(static_cast<std::uint64_t>(k));
-}
-
-Span RowShape::SpanAt(std::int64_t y) const {
-  if (y < box_.top || y >= box_.bottom) return {};
-  const std::int64_t inset = static_cast<std::int64_t>(Inset(y));
-  return {box_.left + inset, box_.right - 1 - inset};
-}
-
-RowParts PartsOfRow(const Span& above, const Span& row, const Span& below) {
-  RowParts parts;
-  parts.span = row;
-  if (row.Empty() || above.Empty() || below.Empty()) return parts;
-  parts.inner.left = std::max({above.left, below.left, row.left + 1});
-  parts.inner.right = std::min({above.right, below.right, row.right - 1});
-  return parts;
-}
-
 void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush) {
   const Box& box = shape.box();
   const std::int64_t y0 = std::max<std::int64_t>(box.top, 0);
   const std::int64_t y1 = std::min<std::int64_t>(box.bottom, target.height);
   if (y0 >= y1) return;
+  const std::int64_t lastColumn = target.width - 1;
+  // Paints [x0, x1] of a row, clipped to the surface's columns.
+  auto paint = [&](std::uint32_t* row, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) {
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min(x1, lastColumn);
+    if (x0 <= x1) FillPixels(row + x0, x1 - x0 + 1, pixel);
+  };
   Span above = shape.SpanAt(y0 - 1);
   Span row = shape.SpanAt(y0);
   for (std::int64_t y = y0; y < y1; ++y) {
     const Span below = shape.SpanAt(y + 1);
     const RowParts parts = PartsOfRow(above, row, below);
-    if (parts.inner.Empty()) {
-      target.Span(y, row.left, row.right, pen);
+    std::uint32_t* const bits = target.bits + y * target.width;
+    if (parts.inner.Empty() || pen == brush) {
+      paint(bits, row.left, row.right, pen);
     } else {
-      target.Span(y, row.left, parts.inner.left - 1, pen);
-      target.Span(y, parts.inner.left, parts.inner.right, brush);
-      target.Span(y, parts.inner.right + 1, row.right, pen);
+      paint(bits, row.left, parts.inner.left - 1, pen);
+      paint(bits, parts.inner.left, parts.inner.right, brush);
+      paint(bits, parts.inner.right + 1, row.right, pen);
     }
     above = row;
     row = below;

@@ -18,6 +18,7 @@
 // The outline is the set of pixels of D with a 4-neighbour outside D (an 8-connected,
 // one pixel thin curve); each row's fill runs between its outline ends. A box 2 pixels or
 // less wide or high is the plain rectangle, all outline.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -65,10 +66,6 @@ class EllipseProfile {
   std::uint64_t p_;
   bool tiny_;
   bool small_;
-
-  // Whether the pixel at doubled offsets (x, absY), 2 <= x <= A, 2 <= absY <= B, is in D
-  // (small boxes only).
-  bool InsideSmall(std::uint64_t x, std::uint64_t absY) const;
 };
 
 // A row span [left, right] (both included); empty when left > right.
@@ -89,14 +86,27 @@ class RowShape {
   static RowShape RoundRect(const Box& box, std::int64_t cw, std::int64_t ch);
 
   const Box& box() const { return box_; }
+  // Whether a row's span is a table lookup (else it takes a square root).
+  bool Cached() const { return cornerRows_ == 0 || !cache_.empty(); }
   // The inset of row y (top <= y < bottom).
-  std::uint64_t Inset(std::int64_t y) const;
+  std::uint64_t Inset(std::int64_t y) const {
+    const std::int64_t k = std::min(y - box_.top, box_.bottom - 1 - y);
+    return InsetOfDistance(static_cast<std::uint64_t>(k));
+  }
   // The span of row y; empty outside the box.
-  Span SpanAt(std::int64_t y) const;
+  Span SpanAt(std::int64_t y) const {
+    if (y < box_.top || y >= box_.bottom) return {};
+    const std::int64_t inset = static_cast<std::int64_t>(Inset(y));
+    return {box_.left + inset, box_.right - 1 - inset};
+  }
 
  private:
   RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool square);
-  std::uint64_t InsetOfDistance(std::uint64_t k) const;
+  std::uint64_t InsetOfDistance(std::uint64_t k) const {
+    if (k >= cornerRows_) return 0;
+    if (!cache_.empty()) return static_cast<std::uint64_t>(cache_[k]);
+    return corner_.Inset(k);
+  }
 
   Box box_;
   EllipseProfile corner_;
@@ -111,7 +121,14 @@ struct RowParts {
   Span span;
   Span inner;
 };
-RowParts PartsOfRow(const Span& above, const Span& row, const Span& below);
+inline RowParts PartsOfRow(const Span& above, const Span& row, const Span& below) {
+  RowParts parts;
+  parts.span = row;
+  if (row.Empty() || above.Empty() || below.Empty()) return parts;
+  parts.inner.left = std::max({above.left, below.left, row.left + 1});
+  parts.inner.right = std::min({above.right, below.right, row.right - 1});
+  return parts;
+}
 
 // Paints a nested row shape: outline pixels with the pen, the rest of each row with the
 // brush. Only the rows and columns inside the surface are visited.

@@ -6,14 +6,22 @@
 
 namespace pelmoro::raster {
 
-// Sets n pixels from p on, 32 bytes per store where it can.
+// Sets n pixels from p on: 8 at a time with one last, overlapping block of 8, so a span
+// has no pixel-by-pixel tail; short spans take two overlapping blocks of 4.
 inline void FillPixels(std::uint32_t* p, std::int64_t n, std::uint32_t pixel) {
-  typedef std::uint32_t Block __attribute__((vector_size(32)));
-  if (n >= 16) {
-    const Block block = {pixel, pixel, pixel, pixel, pixel, pixel, pixel, pixel};
+  typedef std::uint32_t Block8 __attribute__((vector_size(32)));
+  typedef std::uint32_t Block4 __attribute__((vector_size(16)));
+  if (n >= 8) {
+    const Block8 block = {pixel, pixel, pixel, pixel, pixel, pixel, pixel, pixel};
     std::int64_t i = 0;
     for (; i + 8 <= n; i += 8) std::memcpy(p + i, &block, sizeof block);
-    for (; i < n; ++i) p[i] = pixel;
+    if (i < n) std::memcpy(p + n - 8, &block, sizeof block);
+    return;
+  }
+  if (n >= 4) {
+    const Block4 block = {pixel, pixel, pixel, pixel};
+    std::memcpy(p, &block, sizeof block);
+    std::memcpy(p + n - 4, &block, sizeof block);
     return;
   }
   for (std::int64_t i = 0; i < n; ++i) p[i] = pixel;

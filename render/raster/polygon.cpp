@@ -24,6 +24,7 @@ std::int64_t EdgeCrossing(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
     std::swap(x1, x2);
     std::swap(y1, y2);
   }
+  if (y == y1) return x1;
   const std::int64_t dx = x2 - x1;
   const std::int64_t dy = y2 - y1;
   const std::int64_t t = y - y1;
@@ -31,6 +32,21 @@ std::int64_t EdgeCrossing(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
     return x1 + CeilDiv64(t * dx, dy);
   }
   return static_cast<std::int64_t>(x1 + CeilDiv(static_cast<i128>(t) * dx, dy));
+}
+
+EdgeStepper::EdgeStepper(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::int64_t y) {
+  if (y1 > y2) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const std::int64_t dx = x2 - x1;
+  dy_ = y2 - y1;
+  whole_ = FloorDiv64(dx, dy_);
+  fraction_ = dx - whole_ * dy_;
+  const i128 covered = static_cast<i128>(y - y1) * dx;
+  const i128 q = CeilDiv(covered, dy_);
+  x_ = static_cast<std::int64_t>(x1 + q);
+  remainder_ = static_cast<std::int64_t>(q * dy_ - covered);
 }
 
 void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
@@ -81,15 +97,25 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
   const std::int64_t rowEnd = std::min<std::int64_t>(yMax, target.height);
   if (rowBegin < rowEnd && !edges.empty()) {
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
-    std::vector<const Edge*> active;
+    struct Active {
+      EdgeStepper crossing;
+      std::int64_t yBottom;
+      int direction;
+    };
+    std::vector<Active> active;
     std::vector<Crossing> crossings;
     std::size_t next = 0;
     for (std::int64_t y = rowBegin; y < rowEnd; ++y) {
-      while (next < edges.size() && edges[next].yTop <= y) active.push_back(&edges[next++]);
-      std::erase_if(active, [y](const Edge* e) { return e->yBottom <= y; });
+      for (; next < edges.size() && edges[next].yTop <= y; ++next) {
+        const Edge& e = edges[next];
+        if (e.yBottom > y)
+          active.push_back({EdgeStepper(e.xTop, e.yTop, e.xBottom, e.yBottom, y), e.yBottom, e.direction});
+      }
+      std::erase_if(active, [y](const Active& a) { return a.yBottom <= y; });
       crossings.clear();
-      for (const Edge* e : active) {
-        crossings.push_back({EdgeCrossing(e->xTop, e->yTop, e->xBottom, e->yBottom, y), e->direction});
+      for (Active& a : active) {
+        crossings.push_back({a.crossing.x(), a.direction});
+        a.crossing.Next();
       }
       FillCrossings(target, y, crossings, FillRule::Alternate, brush);
     }

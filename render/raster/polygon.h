@@ -22,6 +22,32 @@ struct Crossing {
 // The x where the edge (x1, y1)-(x2, y2) (y1 != y2) crosses row y, rounded up.
 std::int64_t EdgeCrossing(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::int64_t y);
 
+// The crossings of an edge (y1 != y2) with row y and the rows after it, as EdgeCrossing
+// gives them, stepped with a remainder instead of a division per row.
+class EdgeStepper {
+ public:
+  EdgeStepper() = default;
+  EdgeStepper(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::int64_t y);
+  std::int64_t x() const { return x_; }
+  void Next() {
+    x_ += whole_;
+    remainder_ -= fraction_;
+    if (remainder_ < 0) {
+      remainder_ += dy_;
+      ++x_;
+    }
+  }
+
+ private:
+  // With t rows below the upper end, x = upper x + q where t dx = q dy - remainder and
+  // 0 <= remainder < dy; each row adds dx = whole dy + fraction to t dx.
+  std::int64_t x_ = 0;
+  std::int64_t whole_ = 0;
+  std::int64_t fraction_ = 0;
+  std::int64_t remainder_ = 0;
+  std::int64_t dy_ = 1;
+};
+
 // Fills row y between the given crossings (sorted here) by the rule.
 void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
                    std::uint32_t pixel);
