@@ -75,36 +75,37 @@ void EllipseProfile::Insets(std::vector<std::int64_t>& out) const {
   // pixel at doubled offset x = hw + 2 of the row at absY with the two midpoint values
   //   vertical   = B^2 x^2 + A^2 (absY - 1)^2 - A^2 B^2,
   //   horizontal = B^2 (x - 1)^2 + A^2 absY^2 - A^2 B^2,
-  // kept up to date by differences (every term stays below 2^61 for a small box).
+  // kept up to date by differences (every term stays below 2^61 for a small box): a step
+  // of x adds B^2 4x to horizontal and 4 B^2 more to vertical; a row nearer the middle
+  // adds A^2 (4 - 4 absY) to horizontal and 4 A^2 more to vertical.
   const std::int64_t a = static_cast<std::int64_t>(a2_);
   const std::int64_t b = static_cast<std::int64_t>(b2_);
   const std::int64_t aa = a * a;
   const std::int64_t bb = b * b;
-  std::int64_t hw = static_cast<std::int64_t>(p_);
-  std::int64_t x = hw + 2;
-  std::int64_t absY = b;
-  std::int64_t vertical = bb * x * x + aa * (absY - 1) * (absY - 1) - aa * bb;
-  std::int64_t horizontal = bb * (x - 1) * (x - 1) + aa * absY * absY - aa * bb;
+  std::int64_t x = static_cast<std::int64_t>(p_) + 2;
+  std::int64_t inset = (a - x + 2) >> 1;
+  std::int64_t vertical = bb * x * x + aa * (b - 1) * (b - 1) - aa * bb;
+  std::int64_t horizontal = bb * (x - 1) * (x - 1) + aa * b * b - aa * bb;
+  std::int64_t columnStep = bb * 4 * x;
+  std::int64_t rowStep = aa * (4 - 4 * b);
   std::int64_t* const insets = out.data();
   const std::int64_t rows = static_cast<std::int64_t>(out.size());
-  for (std::int64_t k = 0; k < rows; ++k) {
-    if (absY <= 1) {
-      hw = a;
-    } else {
-      // The pixel at x = A + 2 always fails, so the step stops inside the box.
-      while (std::min(vertical, horizontal) < 0) {
-        vertical += bb * (4 * x + 4);
-        horizontal += bb * 4 * x;
-        x += 2;
-      }
-      hw = x - 2;
+  // Rows with absY = B - 2k <= 1 are the middle ones, full width.
+  const std::int64_t curved = std::min(rows, b / 2);
+  for (std::int64_t k = 0; k < curved; ++k) {
+    // The pixel at x = A + 2 always fails, so the step stops inside the box.
+    while (std::min(vertical, horizontal) < 0) {
+      horizontal += columnStep;
+      vertical += columnStep + 4 * bb;
+      columnStep += 8 * bb;
+      --inset;
     }
-    insets[k] = (a - hw) >> 1;
-    // The next row, two doubled units nearer the middle.
-    vertical += aa * (8 - 4 * absY);
-    horizontal += aa * (4 - 4 * absY);
-    absY -= 2;
+    insets[k] = inset;
+    horizontal += rowStep;
+    vertical += rowStep + 4 * aa;
+    rowStep += 8 * aa;
   }
+  for (std::int64_t k = curved; k < rows; ++k) insets[k] = 0;
 }
 
 std::uint64_t EllipseProfile::Inset(std::uint64_t k) const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/raster/pixel_format.h"
+#include "render/raster/pixel_target.h"
 
 namespace pelmoro::raster {
 
@@ -145,6 +146,18 @@ namespace {
 // M = (h/g) dx + (w/g) dy over T = 2wh/g (the backward diagonal counts w - dx instead of
 // dx). When T is small next to the area, the colour of every M is worked out once and each
 // pixel is a table lookup.
+// The colours of M = 0 .. total - 1 (total at most 2^22) at t = M / total: step
+// q = floor((510 M + total) / (2 total)) is reached at M = ceil(total (2q - 1) / 510), so
+// each of the 256 steps is one run of the table.
+void FillColorTable(std::uint32_t* table, std::int64_t total, const std::uint32_t* ramp) {
+  std::int64_t begin = 0;
+  for (std::int64_t q = 0; q < 256 && begin < total; ++q) {
+    const std::int64_t end = std::min(total, (total * (2 * q + 1) + 509) / 510);
+    FillPixels(table + begin, end - begin, ramp[q]);
+    begin = end;
+  }
+}
+
 bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
                           std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                           const std::uint32_t* ramp, GradientMode mode) {
@@ -156,11 +169,7 @@ bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32
   if (total > area || total > (std::int64_t{1} << 22)) return false;
 
   std::vector<std::uint32_t> colorOf(static_cast<std::size_t>(total));
-  StepCounter<std::uint64_t> counter(0, 1, static_cast<std::uint64_t>(total));
-  for (std::uint32_t& pixel : colorOf) {
-    pixel = ramp[counter.q()];
-    counter.Advance();
-  }
+  FillColorTable(colorOf.data(), total, ramp);
   const bool backward = mode == GradientBackwardDiagonal;
   const std::int64_t columnStep = backward ? -a : a;
   const std::int64_t dx0 = static_cast<std::int64_t>(x0) - x;

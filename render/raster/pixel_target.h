@@ -2,29 +2,35 @@
 // The pixel buffer the rasteriser paints into, with clipped span and pixel writes.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 namespace pelmoro::raster {
 
 // Sets n pixels from p on: 8 at a time with one last, overlapping block of 8, so a span
-// has no pixel-by-pixel tail; short spans take two overlapping blocks of 4.
+// has no pixel-by-pixel tail; short spans take two overlapping blocks of 4. The blocks
+// are stored as pixels (not as bytes, as memcpy would), so the compiler knows that other
+// values stay untouched.
 inline void FillPixels(std::uint32_t* p, std::int64_t n, std::uint32_t pixel) {
-  typedef std::uint32_t Block8 __attribute__((vector_size(32)));
-  typedef std::uint32_t Block4 __attribute__((vector_size(16)));
-  if (n >= 8) {
-    const Block8 block = {pixel, pixel, pixel, pixel, pixel, pixel, pixel, pixel};
-    std::int64_t i = 0;
-    for (; i + 8 <= n; i += 8) std::memcpy(p + i, &block, sizeof block);
-    if (i < n) std::memcpy(p + n - 8, &block, sizeof block);
+  typedef std::uint32_t Block __attribute__((vector_size(16), aligned(4)));
+  if (n < 4) {
+    for (std::int64_t i = 0; i < n; ++i) p[i] = pixel;
     return;
   }
-  if (n >= 4) {
-    const Block4 block = {pixel, pixel, pixel, pixel};
-    std::memcpy(p, &block, sizeof block);
-    std::memcpy(p + n - 4, &block, sizeof block);
+  const Block block = {pixel, pixel, pixel, pixel};
+  auto store = [&](std::int64_t i) { *reinterpret_cast<Block*>(p + i) = block; };
+  if (n < 8) {
+    store(0);
+    store(n - 4);
     return;
   }
-  for (std::int64_t i = 0; i < n; ++i) p[i] = pixel;
+  std::int64_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    store(i);
+    store(i + 4);
+  }
+  if (i < n) {
+    store(n - 8);
+    store(n - 4);
+  }
 }
 
 struct PixelTarget {

@@ -49,27 +49,40 @@ EdgeStepper::EdgeStepper(std::int64_t x1, std::int64_t y1, std::int64_t x2, std:
   remainder_ = static_cast<std::int64_t>(q * dy_ - covered);
 }
 
-void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
+void FillCrossings(const PixelTarget& target, std::int64_t y, Crossing* first, Crossing* last, FillRule rule,
                    std::uint32_t pixel) {
-  if (crossings.size() < 2) return;
-  std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
-  if (rule == FillRule::Alternate) {
-    for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-      target.Span(y, crossings[i].x, crossings[i + 1].x - 1, pixel);
+  if (last - first < 2) return;
+  // A row has few crossings as a rule; those are sorted by insertion.
+  if (last - first <= 16) {
+    for (Crossing* i = first + 1; i < last; ++i) {
+      const Crossing c = *i;
+      Crossing* j = i;
+      for (; j > first && (j - 1)->x > c.x; --j) *j = *(j - 1);
+      *j = c;
     }
+  } else {
+    std::sort(first, last, [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+  }
+  if (rule == FillRule::Alternate) {
+    for (const Crossing* c = first; c + 1 < last; c += 2) target.Span(y, c[0].x, c[1].x - 1, pixel);
     return;
   }
   int winding = 0;
   std::int64_t start = 0;
-  for (const Crossing& c : crossings) {
+  for (const Crossing* c = first; c < last; ++c) {
     const int before = winding;
-    winding += c.direction;
+    winding += c->direction;
     if (before == 0 && winding != 0) {
-      start = c.x;
+      start = c->x;
     } else if (before != 0 && winding == 0) {
-      target.Span(y, start, c.x - 1, pixel);
+      target.Span(y, start, c->x - 1, pixel);
     }
   }
+}
+
+void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
+                   std::uint32_t pixel) {
+  FillCrossings(target, y, crossings.data(), crossings.data() + crossings.size(), rule, pixel);
 }
 
 void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t count, std::uint32_t pen,

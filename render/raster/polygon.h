@@ -49,6 +49,8 @@ class EdgeStepper {
 };
 
 // Fills row y between the given crossings (sorted here) by the rule.
+void FillCrossings(const PixelTarget& target, std::int64_t y, Crossing* first, Crossing* last, FillRule rule,
+                   std::uint32_t pixel);
 void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossing>& crossings, FillRule rule,
                    std::uint32_t pixel);
 
