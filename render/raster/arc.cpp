@@ -21,6 +21,12 @@ class ArcRange {
 
   bool whole() const { return whole_; }
   bool Contains(const WalkKey& k) const { return whole_ || (wraps_ ? (k >= s_ || k < e_) : (k >= s_ && k < e_)); }
+  // Whether every pixel of the walk's rows with row keys a and b (RowKey) is on the arc,
+  // known from the row keys alone.
+  bool HoldsRows(std::int64_t a, std::int64_t b) const {
+    auto inside = [&](std::int64_t k) { return wraps_ ? (k > rowS_ || k < rowE_) : (k > rowS_ && k < rowE_); };
+    return whole_ || (inside(a) && inside(b));
+  }
 
   // Paints the pixels of a run of row `row` (the run's columns are on the surface) that
   // lie on the arc. A run on another row of the walk than the end pixels' is on the arc or
@@ -62,33 +68,54 @@ class ArcRange {
   std::int64_t rowE_;
 };
 
-// Paints the outline pixels of row y (with outline parts `parts`) that lie on the arc.
-// Only the visible columns of a run are classified.
-void PaintOutlineRow(std::uint32_t* row, std::int64_t lastColumn, std::int64_t y, const RowParts& parts,
-                     const ArcOutline& outline, const ArcRange& arc, std::uint32_t pen) {
+// Paints the outline pixels of row y (with outline parts `parts`) that lie on the arc,
+// about the centre (cx, cy). Only the visible columns of a run are classified.
+[[gnu::always_inline]] inline void PaintOutlineRow(std::uint32_t* row, std::int64_t lastColumn, std::int64_t y,
+                                                   const RowParts& parts, std::int64_t cx, std::int64_t cy,
+                                                   const ArcRange& arc, std::uint32_t pen) {
   auto clip = [&](std::int64_t xa, std::int64_t xb) {
     return Span{std::max<std::int64_t>(xa, 0), std::min(xb, lastColumn)};
   };
   if (parts.inner.Empty()) {
     const Span s = clip(parts.span.left, parts.span.right);
     if (!s.Empty())
-      outline.ForEachPieceRun(y, s.left, s.right, [&](const PieceRun& run) { arc.PaintRun(row, run, pen); });
+      ForEachPieceRun(cx, cy, y, s.left, s.right, [&](const PieceRun& run) { arc.PaintRun(row, run, pen); });
     return;
   }
   // The interior holds column C.x: the left run is one piece's, the right run another's.
   const Span left = clip(parts.span.left, parts.inner.left - 1);
   const Span right = clip(parts.inner.right + 1, parts.span.right);
   if (!left.Empty()) {
-    arc.PaintRun(
-        row, PieceRun(y < outline.cy() ? PieceKind::LeftDownUpper : PieceKind::LeftDownLower, y, left.left, left.right),
-        pen);
-  }
-  if (!right.Empty()) {
-    arc.PaintRun(row,
-                 PieceRun(y > outline.cy() ? PieceKind::RightUpLower : PieceKind::RightUp, y, right.left, right.right),
+    arc.PaintRun(row, PieceRun(y < cy ? PieceKind::LeftDownUpper : PieceKind::LeftDownLower, y, left.left, left.right),
                  pen);
   }
+  if (!right.Empty()) {
+    arc.PaintRun(row, PieceRun(y > cy ? PieceKind::RightUpLower : PieceKind::RightUp, y, right.left, right.right), pen);
+  }
 }
+
+// Calls f(y, parts of row y, parts of row y + 1) for the rows [y0, y1), the spans of the
+// rows coming from `spans` (a SpanTable or a ShapeSpans), each asked for once.
+template <typename Spans, typename F>
+void ForEachRow(const Spans& spans, std::int64_t y0, std::int64_t y1, F f) {
+  Span spanRow = spans.At(y0);
+  Span spanBelow = spans.At(y0 + 1);
+  RowParts next = PartsOfRow(spans.At(y0 - 1), spanRow, spanBelow);
+  for (std::int64_t y = y0; y < y1; ++y) {
+    const RowParts parts = next;
+    const Span spanBelow2 = spans.At(y + 2);
+    next = PartsOfRow(spanRow, spanBelow, spanBelow2);
+    spanRow = spanBelow;
+    spanBelow = spanBelow2;
+    f(y, parts, next);
+  }
+}
+
+// The spans of a shape too large for a table.
+struct ShapeSpans {
+  const RowShape& shape;
+  Span At(std::int64_t y) const { return shape.SpanAt(y); }
+};
 
 struct WalkEdge {
   Pix a;
@@ -124,8 +151,7 @@ class ArcPolygon {
   // y + 1. Called for successive rows from firstRow on.
   void FillRow(const PixelTarget& target, std::int64_t y, const RowParts& here, const RowParts& below,
                std::uint32_t brush) {
-    // A row meets at most one walk edge per piece and the long edges.
-    std::array<Crossing, 16> crossings;
+    Crossing* const crossings = crossings_.data();
     std::size_t count = 0;
     // The walk edge of each piece from row y to row y + 1 (or back up) crosses row y at its
     // end on row y.
@@ -136,16 +162,20 @@ class ArcPolygon {
       const WalkEdge edge =
           piece.up ? WalkEdge{ArcOutline::LastOf(piece, y + 1, partBelow), ArcOutline::FirstOf(piece, y, partHere)}
                    : WalkEdge{ArcOutline::LastOf(piece, y, partHere), ArcOutline::FirstOf(piece, y + 1, partBelow)};
-      if (Vertex(piece, edge.a) && Vertex(piece, edge.b) && IsSide(edge)) {
-        crossings[count++] = piece.up ? Crossing{edge.b.x, -1} : Crossing{edge.a.x, 1};
+      const int kind = static_cast<int>(piece.kind);
+      const bool side = arc_.HoldsRows(RowKey(kind, piece.up ? -edge.a.y : edge.a.y),
+                                       RowKey(kind, piece.up ? -edge.b.y : edge.b.y)) ||
+                        (Vertex(piece, edge.a) && Vertex(piece, edge.b));
+      if (side && IsSide(edge)) {
+        crossings[count++] = piece.up ? Crossing(edge.b.x, -1) : Crossing(edge.a.x, 1);
       }
     }
     for (std::size_t i = 0; i < longCount_; ++i) {
       LongEdge& e = longEdges_[i];
-      if (y >= e.top && y < e.bottom) crossings[count++] = {e.crossing.x(), e.direction};
+      if (y >= e.top && y < e.bottom) crossings[count++] = Crossing(e.crossing.x(), e.direction);
       e.crossing.Next();
     }
-    FillCrossings(target, y, crossings.data(), crossings.data() + count, FillRule::Winding, brush);
+    FillCrossings(target, y, crossings, crossings + count, FillRule::Winding, brush);
   }
 
   // The closing lines, drawn after everything else.
@@ -183,6 +213,7 @@ class ArcPolygon {
   std::size_t closingCount_ = 0;
   std::array<LongEdge, 8> longEdges_{};
   std::size_t longCount_ = 0;
+  std::array<Crossing, 16> crossings_{};  // a row meets at most one walk edge per piece and the long edges
 };
 
 }  // namespace
@@ -221,23 +252,28 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
   const std::int64_t y1 = std::min<std::int64_t>(rowLast + 1, target.height);
   ArcPolygon polygon(outline, arc, ps, pe, kind, y0);
 
-  // Spans of rows y + 1 and y + 2 and the parts of row y + 1, carried from row to row.
-  Span spanRow = outline.SpanOf(y0);
-  Span spanBelow = outline.SpanOf(y0 + 1);
-  RowParts next = PartsOfRow(outline.SpanOf(y0 - 1), spanRow, spanBelow);
   const std::int64_t lastColumn = target.width - 1;
-  for (std::int64_t y = y0; y < y1; ++y) {
-    const RowParts parts = next;
-    const Span spanBelow2 = outline.SpanOf(y + 2);
-    next = PartsOfRow(spanRow, spanBelow, spanBelow2);
-    spanRow = spanBelow;
-    spanBelow = spanBelow2;
-    std::uint32_t* const row = target.bits + y * target.width;
-    if (kind != ArcKind::Arc) polygon.FillRow(target, y, parts, next, brush);
-    // The outline pixels on the arc; for a chord or a pie also Pe, the vertex the arc
-    // leaves out.
-    PaintOutlineRow(row, lastColumn, y, parts, outline, arc, pen);
-    if (kind != ArcKind::Arc && y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
+  const std::int64_t cx = outline.cx();
+  const std::int64_t cy = outline.cy();
+  auto paintRows = [&](const auto& spans) {
+    if (kind == ArcKind::Arc) {
+      ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts&) {
+        PaintOutlineRow(target.bits + y * target.width, lastColumn, y, parts, cx, cy, arc, pen);
+      });
+      return;
+    }
+    ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
+      polygon.FillRow(target, y, parts, next, brush);
+      // The outline pixels on the arc, and Pe, the vertex the arc leaves out.
+      std::uint32_t* const row = target.bits + y * target.width;
+      PaintOutlineRow(row, lastColumn, y, parts, cx, cy, arc, pen);
+      if (y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
+    });
+  };
+  if (outline.shape().Cached()) {
+    paintRows(outline.shape().Table());
+  } else {
+    paintRows(ShapeSpans{outline.shape()});
   }
   polygon.DrawClosingLines(target, pen);
 }

@@ -1,6 +1,7 @@
 #include "render/raster/arc_outline.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "render/raster/raster_math.h"
 
@@ -112,48 +113,21 @@ ArcOutline::ArcOutline(const Box& box)
       oddWidth_((box.Width() & 1) != 0),
       cx_(box.left + box.Width() / 2),
       cy_(box.top + box.Height() / 2) {
-  cache_.fill({box.top - 2, {}});
+  if (!shape_.Cached()) {
+    recent_ = std::make_unique<std::array<RecentRow, 8>>();
+    recent_->fill({box.top - 2, {}});
+  }
   BuildPieces();
 }
 
 RowParts ArcOutline::PartsAt(std::int64_t y) const {
   if (shape_.Cached()) return PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
-  auto& slot = cache_[static_cast<std::size_t>(y & 7)];
-  if (slot.first != y) {
-    slot.first = y;
-    slot.second = PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
+  RecentRow& slot = (*recent_)[static_cast<std::size_t>(y & 7)];
+  if (slot.y != y) {
+    slot.y = y;
+    slot.parts = PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
   }
-  return slot.second;
-}
-
-namespace {
-
-// The outline pixels of a row within columns [xlo, xhi] (one interval for every range a
-// piece uses, since the interior of a row with one always contains column C.x).
-Span OutlineWithin(const RowParts& parts, std::int64_t xlo, std::int64_t xhi) {
-  if (parts.inner.Empty()) return {std::max(parts.span.left, xlo), std::min(parts.span.right, xhi)};
-  const Span left{std::max(parts.span.left, xlo), std::min(parts.inner.left - 1, xhi)};
-  if (!left.Empty()) return left;
-  return {std::max(parts.inner.right + 1, xlo), std::min(parts.span.right, xhi)};
-}
-
-}  // namespace
-
-Span ArcOutline::RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const {
-  constexpr std::int64_t kFar = INT64_MAX / 4;
-  switch (piece.kind) {
-    case PieceKind::RightUp:
-      return OutlineWithin(parts, y == cy_ ? cx_ : cx_ + 1, kFar);
-    case PieceKind::TopColumn:
-    case PieceKind::BottomColumn:
-      return {cx_, cx_};
-    case PieceKind::LeftDownUpper:
-    case PieceKind::LeftDownLower:
-      return OutlineWithin(parts, -kFar, cx_ - 1);
-    case PieceKind::RightUpLower:
-      return OutlineWithin(parts, cx_ + 1, kFar);
-  }
-  return {};
+  return slot.parts;
 }
 
 Span ArcOutline::RowPart(const Piece& piece, std::int64_t y) const {
@@ -210,22 +184,21 @@ Pix ArcOutline::FirstAtOrAfter(const Dir& d) const {
   return FirstOf(pieces_[0]);
 }
 
-// Where the ray from C in direction d meets the ellipse through the pixel centres of the
-// box's outermost rows and columns, in floating point: only a guess for the searches.
+// Where the ray in direction d meets the ellipse through the pixel centres of the box's
+// outermost rows and columns, taken from the box's centre rather than C (at most half a
+// pixel apart), in floating point: only a guess for the searches.
 ArcOutline::RayHit ArcOutline::HitOf(const Dir& d) const {
-  const double ra = static_cast<double>(box_.Width() - 1) / 2;
-  const double rb = static_cast<double>(box_.Height() - 1) / 2;
-  if (ra <= 0 || rb <= 0) return {static_cast<double>(cx_), static_cast<double>(cy_)};
-  // C relative to the ellipse's centre, and the ray C + t (u, -v) on the screen.
-  const double ox = static_cast<double>(cx_ - box_.left) - ra;
-  const double oy = static_cast<double>(cy_ - box_.top) - rb;
-  const double u = static_cast<double>(d.u);
-  const double v = static_cast<double>(d.v);
-  const double qa = u * u / (ra * ra) + v * v / (rb * rb);
-  const double qb = 2 * (ox * u / (ra * ra) - oy * v / (rb * rb));
-  const double qc = ox * ox / (ra * ra) + oy * oy / (rb * rb) - 1;
-  const double t = (-qb + std::sqrt(std::max(0.0, qb * qb - 4 * qa * qc))) / (2 * qa);
-  return {static_cast<double>(cx_) + t * u, static_cast<double>(cy_) - t * v};
+  // Single precision is plenty for a guess and quicker to divide and take roots in.
+  const float ra = static_cast<float>(box_.Width() - 1) / 2;
+  const float rb = static_cast<float>(box_.Height() - 1) / 2;
+  // The direction scaled to at most 1, so that no square overflows.
+  const float scale = 1.0f / static_cast<float>(std::max(std::abs(d.u), std::abs(d.v)));
+  const float u = static_cast<float>(d.u) * scale;
+  const float v = static_cast<float>(d.v) * scale;
+  // The point t (u, v) with (t u / ra)^2 + (t v / rb)^2 = 1.
+  const float t = ra * rb / std::sqrt(u * u * rb * rb + v * v * ra * ra);
+  if (!(t < 1e30f)) return {static_cast<double>(cx_), static_cast<double>(cy_)};  // a box 1 pixel wide or high
+  return {static_cast<double>(box_.left) + ra + t * u, static_cast<double>(box_.top) + rb - t * v};
 }
 
 // Whether row y has no pixel right of column C.x (an odd width's top or bottom rows).
@@ -244,18 +217,15 @@ void ArcOutline::BuildPieces() {
   // Row C.y reaches left of C.x unless it is narrow itself.
   const bool middleReachesLeft = !oddWidth_ || !Narrow(cy_);
 
-  Piece rightUp{PieceKind::RightUp, y0, cy_, true, false};
-  Piece topColumn{PieceKind::TopColumn, top, std::max(top, y0 - 1), true, false};
-  if (cy_ == top) topColumn.rowHigh = top - 1;
-  Piece leftUpper{PieceKind::LeftDownUpper, oddWidth_ ? y0 : top, cy_ - 1, false, false};
-  Piece leftLower{PieceKind::LeftDownLower, cy_, middleReachesLeft ? (oddWidth_ ? z - 1 : bottom) : cy_ - 1, false,
-                  true};
-  Piece bottomColumn{PieceKind::BottomColumn, std::min(bottom, z), bottom, true, false};
-  if (cy_ == bottom) bottomColumn.rowLow = bottom + 1;
-  Piece rightLower{PieceKind::RightUpLower, cy_ + 1, z - 1, true, true};
-  for (const Piece& p : {rightUp, topColumn, leftUpper, leftLower, bottomColumn, rightLower}) {
-    if (!p.Empty()) pieces_[count_++] = p;
-  }
+  auto add = [&](PieceKind kind, std::int64_t rowLow, std::int64_t rowHigh) {
+    if (rowLow <= rowHigh) pieces_[count_++] = {kind, rowLow, rowHigh, WalksUp(kind), WalksRight(kind)};
+  };
+  add(PieceKind::RightUp, y0, cy_);
+  add(PieceKind::TopColumn, top, cy_ == top ? top - 1 : std::max(top, y0 - 1));
+  add(PieceKind::LeftDownUpper, oddWidth_ ? y0 : top, cy_ - 1);
+  add(PieceKind::LeftDownLower, cy_, middleReachesLeft ? (oddWidth_ ? z - 1 : bottom) : cy_ - 1);
+  add(PieceKind::BottomColumn, cy_ == bottom ? bottom + 1 : std::min(bottom, z), bottom);
+  add(PieceKind::RightUpLower, cy_ + 1, z - 1);
 }
 
 }  // namespace pelmoro::raster

@@ -4,8 +4,9 @@
 // or past a direction.
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
-#include <utility>
+#include <memory>
 
 #include "render/raster/ellipse.h"
 
@@ -56,11 +57,11 @@ constexpr bool WalksRight(PieceKind kind) {
 }
 
 struct Piece {
-  PieceKind kind = PieceKind::RightUp;
-  std::int64_t rowLow = 0;  // rows rowLow .. rowHigh
-  std::int64_t rowHigh = -1;
-  bool up = false;         // walked from rowHigh up to rowLow
-  bool ascending = false;  // pixels of a row walked left to right
+  PieceKind kind;
+  std::int64_t rowLow;  // rows rowLow .. rowHigh
+  std::int64_t rowHigh;
+  bool up;         // walked from rowHigh up to rowLow
+  bool ascending;  // pixels of a row walked left to right
   bool Empty() const { return rowLow > rowHigh; }
   std::int64_t Rows() const { return rowHigh - rowLow + 1; }
   std::int64_t RowAt(std::int64_t i) const { return up ? rowHigh - i : rowLow + i; }
@@ -108,6 +109,32 @@ struct PieceRun {
   }
 };
 
+// Calls f(run) for the pieces' parts of the outline pixels [xa, xb] of row y, a run of one
+// side of the row or the whole row, about the centre (cx, cy); the same pieces as
+// ArcOutline::KeyOf gives.
+template <typename F>
+void ForEachPieceRun(std::int64_t cx, std::int64_t cy, std::int64_t y, std::int64_t xa, std::int64_t xb, F f) {
+  auto run = [&](PieceKind kind, std::int64_t l, std::int64_t r) {
+    if (l <= r) f(PieceRun(kind, y, l, r));
+  };
+  if (xb < cx) {
+    run(y < cy ? PieceKind::LeftDownUpper : PieceKind::LeftDownLower, xa, xb);
+  } else if (xa > cx) {
+    run(y <= cy ? PieceKind::RightUp : PieceKind::RightUpLower, xa, xb);
+  } else if (y < cy) {
+    run(PieceKind::LeftDownUpper, xa, cx - 1);
+    run(PieceKind::TopColumn, cx, cx);
+    run(PieceKind::RightUp, cx + 1, xb);
+  } else if (y == cy) {
+    run(PieceKind::LeftDownLower, xa, cx - 1);
+    run(PieceKind::RightUp, cx, xb);
+  } else {
+    run(PieceKind::LeftDownLower, xa, cx - 1);
+    run(PieceKind::BottomColumn, cx, cx);
+    run(PieceKind::RightUpLower, cx + 1, xb);
+  }
+}
+
 class ArcOutline {
  public:
   explicit ArcOutline(const Box& box);
@@ -127,12 +154,28 @@ class ArcOutline {
   }
   Dir DirOf(const Pix& p) const { return DirOf(p.x, p.y); }
 
+  const RowShape& shape() const { return shape_; }
   Span SpanOf(std::int64_t y) const { return shape_.SpanAt(y); }
   // The outline and interior of row y.
   RowParts PartsAt(std::int64_t y) const;
 
   // The pixels of row y (with outline parts `parts`) in the piece.
-  Span RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const;
+  Span RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const {
+    constexpr std::int64_t kFar = INT64_MAX / 4;
+    switch (piece.kind) {
+      case PieceKind::RightUp:
+        return OutlineWithin(parts, y == cy_ ? cx_ : cx_ + 1, kFar);
+      case PieceKind::TopColumn:
+      case PieceKind::BottomColumn:
+        return {cx_, cx_};
+      case PieceKind::LeftDownUpper:
+      case PieceKind::LeftDownLower:
+        return OutlineWithin(parts, -kFar, cx_ - 1);
+      case PieceKind::RightUpLower:
+        return OutlineWithin(parts, cx_ + 1, kFar);
+    }
+    return {};
+  }
   Span RowPart(const Piece& piece, std::int64_t y) const;
   static Pix FirstOf(const Piece& piece, std::int64_t y, const Span& s) {
     return {piece.ascending ? s.left : s.right, y};
@@ -147,36 +190,20 @@ class ArcOutline {
   WalkKey KeyOf(std::int64_t x, std::int64_t y) const;
   WalkKey KeyOf(const Pix& p) const { return KeyOf(p.x, p.y); }
 
-  // Calls f(run) for the pieces' parts of the outline pixels [xa, xb] of row y, a run of
-  // one side of the row or the whole row; the same pieces as KeyOf gives.
-  template <typename F>
-  void ForEachPieceRun(std::int64_t y, std::int64_t xa, std::int64_t xb, F f) const {
-    auto run = [&](PieceKind kind, std::int64_t l, std::int64_t r) {
-      if (l <= r) f(PieceRun(kind, y, l, r));
-    };
-    if (xb < cx_) {
-      run(y < cy_ ? PieceKind::LeftDownUpper : PieceKind::LeftDownLower, xa, xb);
-    } else if (xa > cx_) {
-      run(y <= cy_ ? PieceKind::RightUp : PieceKind::RightUpLower, xa, xb);
-    } else if (y < cy_) {
-      run(PieceKind::LeftDownUpper, xa, cx_ - 1);
-      run(PieceKind::TopColumn, cx_, cx_);
-      run(PieceKind::RightUp, cx_ + 1, xb);
-    } else if (y == cy_) {
-      run(PieceKind::LeftDownLower, xa, cx_ - 1);
-      run(PieceKind::RightUp, cx_, xb);
-    } else {
-      run(PieceKind::LeftDownLower, xa, cx_ - 1);
-      run(PieceKind::BottomColumn, cx_, cx_);
-      run(PieceKind::RightUpLower, cx_ + 1, xb);
-    }
-  }
-
   // The first outline pixel in walk order whose angle is at or past that of d; the first
   // pixel of the walk when there is none.
   Pix FirstAtOrAfter(const Dir& d) const;
 
  private:
+  // The outline pixels of a row within columns [xlo, xhi] (one interval for every range a
+  // piece uses, since the interior of a row with one always contains column C.x).
+  static Span OutlineWithin(const RowParts& parts, std::int64_t xlo, std::int64_t xhi) {
+    if (parts.inner.Empty()) return {std::max(parts.span.left, xlo), std::min(parts.span.right, xhi)};
+    const Span left{std::max(parts.span.left, xlo), std::min(parts.inner.left - 1, xhi)};
+    if (!left.Empty()) return left;
+    return {std::max(parts.inner.right + 1, xlo), std::min(parts.span.right, xhi)};
+  }
+
   struct RayHit {
     double x;
     double y;
@@ -191,9 +218,14 @@ class ArcOutline {
   bool oddWidth_;
   std::int64_t cx_;
   std::int64_t cy_;
-  std::array<Piece, 6> pieces_{};
+  std::array<Piece, 6> pieces_;  // the first count_ are set
   std::size_t count_ = 0;
-  mutable std::array<std::pair<std::int64_t, RowParts>, 8> cache_;  // recent rows of a tall figure
+  // The parts of recent rows of a figure too tall for a table of insets, by row.
+  struct RecentRow {
+    std::int64_t y;
+    RowParts parts;
+  };
+  mutable std::unique_ptr<std::array<RecentRow, 8>> recent_;
 };
 
 }  // namespace pelmoro::raster

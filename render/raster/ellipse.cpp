@@ -66,18 +66,14 @@ std::uint64_t EllipseProfile::HalfWidth2(std::uint64_t absY) const {
   return std::max(hw, p_);  // every row holds the middle pixel(s)
 }
 
-void EllipseProfile::Insets(std::vector<std::int64_t>& out) const {
-  if (!small_ || tiny_) {
-    for (std::size_t k = 0; k < out.size(); ++k) out[k] = static_cast<std::int64_t>(Inset(k));
-    return;
-  }
-  // Rows nearer the middle are at least as wide: step the half-width outward, testing the
-  // pixel at doubled offset x = hw + 2 of the row at absY with the two midpoint values
-  //   vertical   = B^2 x^2 + A^2 (absY - 1)^2 - A^2 B^2,
-  //   horizontal = B^2 (x - 1)^2 + A^2 absY^2 - A^2 B^2,
-  // kept up to date by differences (every term stays below 2^61 for a small box): a step
-  // of x adds B^2 4x to horizontal and 4 B^2 more to vertical; a row nearer the middle
-  // adds A^2 (4 - 4 absY) to horizontal and 4 A^2 more to vertical.
+// Rows nearer the middle are at least as wide: the half-width steps outward, testing the
+// pixel at doubled offset x = hw + 2 of the row at absY with the two midpoint values
+//   vertical   = B^2 x^2 + A^2 (absY - 1)^2 - A^2 B^2,
+//   horizontal = B^2 (x - 1)^2 + A^2 absY^2 - A^2 B^2,
+// kept up to date by differences (every term stays below 2^61 for a small box): a step of
+// x adds B^2 4x to horizontal and 4 B^2 more to vertical; a row nearer the middle adds
+// A^2 (4 - 4 absY) to horizontal and 4 A^2 more to vertical.
+void EllipseProfile::Insets(std::int32_t* out, std::int64_t rows) const {
   const std::int64_t a = static_cast<std::int64_t>(a2_);
   const std::int64_t b = static_cast<std::int64_t>(b2_);
   const std::int64_t aa = a * a;
@@ -88,8 +84,6 @@ void EllipseProfile::Insets(std::vector<std::int64_t>& out) const {
   std::int64_t horizontal = bb * (x - 1) * (x - 1) + aa * b * b - aa * bb;
   std::int64_t columnStep = bb * 4 * x;
   std::int64_t rowStep = aa * (4 - 4 * b);
-  std::int64_t* const insets = out.data();
-  const std::int64_t rows = static_cast<std::int64_t>(out.size());
   // Rows with absY = B - 2k <= 1 are the middle ones, full width.
   const std::int64_t curved = std::min(rows, b / 2);
   for (std::int64_t k = 0; k < curved; ++k) {
@@ -100,12 +94,12 @@ void EllipseProfile::Insets(std::vector<std::int64_t>& out) const {
       columnStep += 8 * bb;
       --inset;
     }
-    insets[k] = inset;
+    out[k] = static_cast<std::int32_t>(inset);
     horizontal += rowStep;
     vertical += rowStep + 4 * aa;
     rowStep += 8 * aa;
   }
-  for (std::int64_t k = curved; k < rows; ++k) insets[k] = 0;
+  for (std::int64_t k = curved; k < rows; ++k) out[k] = 0;
 }
 
 std::uint64_t EllipseProfile::Inset(std::uint64_t k) const {
@@ -116,9 +110,10 @@ std::uint64_t EllipseProfile::Inset(std::uint64_t k) const {
 RowShape::RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool square)
     : box_(box), corner_(square ? 1 : cw, square ? 1 : ch) {
   cornerRows_ = square ? 0 : (ch + 1) / 2;
-  if (corner_.Small() && cornerRows_ <= kCacheRows) {
-    cache_.resize(cornerRows_);
-    corner_.Insets(cache_);
+  if (corner_.Small() && !corner_.Tiny() && cornerRows_ <= kCacheRows) {
+    if (cornerRows_ > kInlineRows) heap_.resize(cornerRows_);
+    corner_.Insets(Insets(), static_cast<std::int64_t>(cornerRows_));
+    cached_ = true;
   }
 }
 

@@ -19,6 +19,7 @@
 // one pixel thin curve); each row's fill runs between its outline ends. A box 2 pixels or
 // less wide or high is the plain rectangle, all outline.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -56,9 +57,12 @@ class EllipseProfile {
   // Whether both sides are at most 32768 pixels (exact 64-bit arithmetic, and stepping
   // along the whole curve is cheap).
   bool Small() const { return small_; }
-  // The insets of the rows k = 0 .. out.size() - 1 (2k < h), stepping along the curve
-  // for a small box, else row by row.
-  void Insets(std::vector<std::int64_t>& out) const;
+  // Whether a box is 2 pixels or less wide or high (every row full).
+  bool Tiny() const { return tiny_; }
+
+  // The insets of the rows k = 0 .. rows - 1 (2k < h) of a small box that is not tiny,
+  // stepping along the curve.
+  void Insets(std::int32_t* out, std::int64_t rows) const;
 
  private:
   std::uint64_t a2_;
@@ -75,6 +79,24 @@ struct Span {
   bool Empty() const { return left > right; }
 };
 
+// The spans of a small figure's rows straight from its table of insets, for loops over
+// rows that want the few values in registers.
+struct SpanTable {
+  std::int64_t left;
+  std::int64_t right;  // the last column
+  std::int64_t top;
+  std::int64_t bottom;  // the last row
+  const std::int32_t* insets;
+  std::int64_t rows;  // insets of the rows k < rows from an edge; 0 beyond
+
+  Span At(std::int64_t y) const {
+    if (y < top || y > bottom) return {};
+    const std::int64_t k = std::min(y - top, bottom - y);
+    const std::int64_t inset = k < rows ? insets[k] : 0;
+    return {left + inset, right - inset};
+  }
+};
+
 // The spans of a figure whose rows are symmetric intervals nested toward the middle
 // (ellipse or rounded rectangle), with insets cached for small figures.
 class RowShape {
@@ -87,11 +109,20 @@ class RowShape {
 
   const Box& box() const { return box_; }
   // Whether a row's span is a table lookup (else it takes a square root).
-  bool Cached() const { return cornerRows_ == 0 || !cache_.empty(); }
+  bool Cached() const { return cornerRows_ == 0 || cached_; }
   // The inset of row y (top <= y < bottom).
   std::uint64_t Inset(std::int64_t y) const {
     const std::int64_t k = std::min(y - box_.top, box_.bottom - 1 - y);
     return InsetOfDistance(static_cast<std::uint64_t>(k));
+  }
+  // The table of a cached shape.
+  SpanTable Table() const {
+    return {box_.left,
+            box_.right - 1,
+            box_.top,
+            box_.bottom - 1,
+            cached_ ? Insets() : nullptr,
+            static_cast<std::int64_t>(cornerRows_)};
   }
   // The span of row y; empty outside the box.
   Span SpanAt(std::int64_t y) const {
@@ -104,14 +135,20 @@ class RowShape {
   RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool square);
   std::uint64_t InsetOfDistance(std::uint64_t k) const {
     if (k >= cornerRows_) return 0;
-    if (!cache_.empty()) return static_cast<std::uint64_t>(cache_[k]);
-    return corner_.Inset(k);
+    if (!cached_) return corner_.Inset(k);
+    return static_cast<std::uint64_t>(Insets()[k]);
   }
+  // The cached insets by distance k: in the shape itself for few rows, else on the heap.
+  static constexpr std::uint64_t kInlineRows = 256;
+  const std::int32_t* Insets() const { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
+  std::int32_t* Insets() { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
 
   Box box_;
   EllipseProfile corner_;
-  std::uint64_t cornerRows_ = 0;     // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
-  std::vector<std::int64_t> cache_;  // inset by distance k, for figures of few rows
+  std::uint64_t cornerRows_ = 0;  // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
+  bool cached_ = false;           // the insets of those rows are in Insets()
+  std::array<std::int32_t, kInlineRows> inline_;
+  std::vector<std::int32_t> heap_;
 };
 
 // The outline and interior of row y of a nested row shape: the outline is [span.left,

@@ -7,6 +7,8 @@
 namespace pelmoro::raster {
 
 std::int64_t LineMinorOffset(std::int64_t dmajor, std::int64_t dminor, int bias, std::int64_t k) {
+  constexpr std::int64_t kSmall = std::int64_t{1} << 30;
+  if (dmajor < kSmall && dminor < kSmall && k < kSmall) return (2 * dminor * k + dmajor + bias - 1) / (2 * dmajor);
   const i128 num = static_cast<i128>(2) * dminor * k + dmajor + bias - 1;
   return static_cast<std::int64_t>(num / (static_cast<i128>(2) * dmajor));
 }
@@ -43,28 +45,29 @@ void DrawLine(const PixelTarget& target, std::int64_t x0, std::int64_t y0, std::
   }
   if (kBegin >= kEnd) return;
 
-  // The state of the incremental walk at step kBegin, computed exactly.
-  std::int64_t m = LineMinorOffset(dM, dm, bias, kBegin);
+  // The state of the incremental walk at step kBegin, computed exactly. The pixel index
+  // moves by a fixed step along each axis.
+  const std::int64_t m = kBegin == 0 ? 0 : LineMinorOffset(dM, dm, bias, kBegin);
   std::int64_t err =
       static_cast<std::int64_t>(static_cast<i128>(2) * dm * (kBegin + 1) - dM - static_cast<i128>(2) * dM * m);
-  std::int64_t a = a0 + sa * kBegin;
+  const std::int64_t a = a0 + sa * kBegin;
   std::int64_t b = b0 + sb * m;
+  const std::int64_t majorStep = xMajor ? sa : sa * target.width;
+  const std::int64_t minorStep = xMajor ? sb * target.width : sb;
+  std::int64_t index = xMajor ? b * target.width + a : a * target.width + b;
   for (std::int64_t k = kBegin; k < kEnd; ++k) {
-    if (b >= 0 && b < bLimit) {
-      if (xMajor) {
-        target.bits[b * target.width + a] = pixel;
-      } else {
-        target.bits[a * target.width + b] = pixel;
-      }
+    if (static_cast<std::uint64_t>(b) < static_cast<std::uint64_t>(bLimit)) {
+      target.bits[index] = pixel;
     } else if (sb > 0 ? b >= bLimit : b < 0) {
       break;  // the minor coordinate only moves further away from the surface
     }
     if (err + bias > 0) {
       b += sb;
+      index += minorStep;
       err -= 2 * dM;
     }
     err += 2 * dm;
-    a += sa;
+    index += majorStep;
   }
 }
 

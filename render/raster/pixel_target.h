@@ -5,20 +5,33 @@
 
 namespace pelmoro::raster {
 
-// Sets n pixels from p on: 8 at a time with one last, overlapping block of 8, so a span
-// has no pixel-by-pixel tail; short spans take two overlapping blocks of 4. The blocks
+// Sets n pixels from p on. Spans of every length are written without a loop over single
+// pixels and with few branches, since short spans of varying length are most of an
+// outline: up to 3 pixels by three stores that overlap as needed, up to 16 by overlapping
+// blocks of 4, longer ones 8 at a time with one last, overlapping block of 8. The blocks
 // are stored as pixels (not as bytes, as memcpy would), so the compiler knows that other
 // values stay untouched.
 inline void FillPixels(std::uint32_t* p, std::int64_t n, std::uint32_t pixel) {
   typedef std::uint32_t Block __attribute__((vector_size(16), aligned(4)));
-  if (n < 4) {
-    for (std::int64_t i = 0; i < n; ++i) p[i] = pixel;
+  if (n <= 3) {
+    if (n > 0) {
+      p[0] = pixel;
+      p[n >> 1] = pixel;
+      p[n - 1] = pixel;
+    }
     return;
   }
   const Block block = {pixel, pixel, pixel, pixel};
   auto store = [&](std::int64_t i) { *reinterpret_cast<Block*>(p + i) = block; };
-  if (n < 8) {
+  if (n <= 8) {
     store(0);
+    store(n - 4);
+    return;
+  }
+  if (n <= 16) {
+    store(0);
+    store(4);
+    store(n - 8);
     store(n - 4);
     return;
   }
@@ -27,10 +40,8 @@ inline void FillPixels(std::uint32_t* p, std::int64_t n, std::uint32_t pixel) {
     store(i);
     store(i + 4);
   }
-  if (i < n) {
-    store(n - 8);
-    store(n - 4);
-  }
+  store(n - 8);
+  store(n - 4);
 }
 
 struct PixelTarget {

@@ -57,25 +57,25 @@ void FillCrossings(const PixelTarget& target, std::int64_t y, Crossing* first, C
     for (Crossing* i = first + 1; i < last; ++i) {
       const Crossing c = *i;
       Crossing* j = i;
-      for (; j > first && (j - 1)->x > c.x; --j) *j = *(j - 1);
+      for (; j > first && c < *(j - 1); --j) *j = *(j - 1);
       *j = c;
     }
   } else {
-    std::sort(first, last, [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    std::sort(first, last);
   }
   if (rule == FillRule::Alternate) {
-    for (const Crossing* c = first; c + 1 < last; c += 2) target.Span(y, c[0].x, c[1].x - 1, pixel);
+    for (const Crossing* c = first; c + 1 < last; c += 2) target.Span(y, c[0].x(), c[1].x() - 1, pixel);
     return;
   }
   int winding = 0;
   std::int64_t start = 0;
   for (const Crossing* c = first; c < last; ++c) {
     const int before = winding;
-    winding += c->direction;
+    winding += c->direction();
     if (before == 0 && winding != 0) {
-      start = c->x;
+      start = c->x();
     } else if (before != 0 && winding == 0) {
-      target.Span(y, start, c->x - 1, pixel);
+      target.Span(y, start, c->x() - 1, pixel);
     }
   }
 }
@@ -125,9 +125,20 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
           active.push_back({EdgeStepper(e.xTop, e.yTop, e.xBottom, e.yBottom, y), e.yBottom, e.direction});
       }
       std::erase_if(active, [y](const Active& a) { return a.yBottom <= y; });
+      // The active edges are kept in the order of their crossings: from row to row that
+      // order changes only where edges meet, so a few edges are sorted by insertion.
+      const auto byCrossing = [](const Active& a, const Active& b) { return a.crossing.x() < b.crossing.x(); };
+      if (active.size() <= 16) {
+        for (std::size_t i = 1; i < active.size(); ++i) {
+          for (std::size_t j = i; j > 0 && byCrossing(active[j], active[j - 1]); --j)
+            std::swap(active[j], active[j - 1]);
+        }
+      } else {
+        std::sort(active.begin(), active.end(), byCrossing);
+      }
       crossings.clear();
       for (Active& a : active) {
-        crossings.push_back({a.crossing.x(), a.direction});
+        crossings.emplace_back(a.crossing.x(), a.direction);
         a.crossing.Next();
       }
       FillCrossings(target, y, crossings, FillRule::Alternate, brush);

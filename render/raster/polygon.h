@@ -14,9 +14,18 @@ namespace pelmoro::raster {
 
 enum class FillRule { Alternate, Winding };
 
-struct Crossing {
-  std::int64_t x = 0;
-  int direction = 0;  // +1 for an edge going down, -1 going up
+// Where an edge crosses a row: x and the edge's direction (+1 going down, -1 going up),
+// packed into one number that sorts by x, so sorting moves single words.
+class Crossing {
+ public:
+  Crossing() = default;
+  Crossing(std::int64_t x, int direction) : key_(x * 2 + (direction > 0 ? 1 : 0)) {}
+  std::int64_t x() const { return key_ >> 1; }
+  int direction() const { return (key_ & 1) != 0 ? 1 : -1; }
+  friend bool operator<(const Crossing& a, const Crossing& b) { return a.key_ < b.key_; }
+
+ private:
+  std::int64_t key_ = 0;  // x has at most 35 bits
 };
 
 // The x where the edge (x1, y1)-(x2, y2) (y1 != y2) crosses row y, rounded up.
