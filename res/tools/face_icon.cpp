@@ -1,5 +1,6 @@
 #include "res/tools/face_icon.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "render/face_picture.h"
@@ -54,23 +55,74 @@ QRect HeadSquare(const FacePicture& picture) {
   return {left, top, side, side};
 }
 
-// Halves the image while it is more than twice the target, then scales the rest of the
-// way, so every source pixel counts in the result.
-QImage ScaledDown(QImage image, int size) {
+// Scales the picture to size x size. A larger size is reached by repeating whole pixels
+// first, so the picture's hard edges stay sharp instead of blurring; then the image is
+// halved while it is more than twice the target and scaled the rest of the way, so every
+// source pixel counts in the result.
+QImage Resized(QImage image, int size) {
+  const int factor = (size + image.width() - 1) / image.width();
+  if (factor > 1)
+    image =
+        image.scaled(image.width() * factor, image.height() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   while (image.width() >= 2 * size)
     image = image.scaled(image.width() / 2, image.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-}  // namespace
-
-QImage DrawFaceIcon(int size) {
+// The head of the icon face, cut out of the exact 224 x 192 picture. The core draws faces
+// at that one size only; once it can draw them at any size, the large icons should be
+// drawn at their own size here instead of enlarged.
+QImage HeadPicture() {
   FacePicture picture;
   picture.m_face = IconFace();
   picture.m_fill.ApplyStartupFill();
   CMemoryDC dc(picture.m_nWidth, picture.m_nHeight);
   picture.Paint(dc);
-  return ScaledDown(ImageOf(dc).copy(HeadSquare(picture)), size);
+  return ImageOf(dc).copy(HeadSquare(picture));
+}
+
+// A sheet of paper with its top right corner folded over, on the transparent key colour,
+// `side` pixels square, with an outline `line` pixels thick.
+void DrawPage(Surface& s, int side, int line) {
+  const int left = side * 5 / 32, right = side - left, top = side / 32, bottom = side - top;
+  const int fold = side / 4;
+  const Color outline = RGB(72, 72, 80);
+  {
+    CSolidPen pen(s, outline);
+    CSolidBrush brush(s, outline);
+    const Point sheet[] = {{left, top}, {right - fold, top}, {right, top + fold}, {right, bottom}, {left, bottom}};
+    s.Polygon(sheet, 5);
+  }
+  CSolidPen pen(s, RGB(255, 255, 255));
+  CSolidBrush paper(s, RGB(255, 255, 255));
+  const Point inside[] = {{left + line, top + line},
+                          {right - fold - line / 2, top + line},
+                          {right - line, top + fold + line / 2},
+                          {right - line, bottom - line},
+                          {left + line, bottom - line}};
+  s.Polygon(inside, 5);
+  CSolidPen foldPen(s, outline);
+  CSolidBrush foldBrush(s, RGB(214, 214, 222));
+  const Point corner[] = {{right - fold, top}, {right - fold, top + fold}, {right, top + fold}};
+  s.Polygon(corner, 3);
+}
+
+}  // namespace
+
+QImage DrawFaceIcon(int size) { return Resized(HeadPicture(), size); }
+
+QImage DrawDocumentIcon(int size) {
+  // Drawn four times larger and scaled down, so the page's edges come out smooth.
+  constexpr int kOversample = 4;
+  const int side = size * kOversample;
+  CMemoryDC dc(side, side, kTransparentKey);
+  DrawPage(dc, side, std::max(1, size / 64) * kOversample);
+  QImage page = ImageWithTransparentKey(dc).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const int faceSide = side / 2;
+  const QRect face((side - faceSide) / 2, side * 13 / 32, faceSide, faceSide);
+  QPainter(&page).drawImage(face, Resized(HeadPicture(), faceSide));
+  return page.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace pelmoro::resources
