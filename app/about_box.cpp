@@ -1,11 +1,13 @@
 #include "app/about_box.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <algorithm>
 #include <initializer_list>
 
 #include "app/product_info.h"
+#include "app/readme_link.h"
 #include "controls/ext_button.h"
 #include "controls/hyperlink.h"
 #include "controls/ui_font.h"
@@ -51,8 +53,11 @@ int PlaceRow(const DialogUnits& units, std::initializer_list<Placement> row) {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent)
+CAboutDlg::CAboutDlg(QWidget* parent) : CAboutDlg(QCoreApplication::applicationDirPath(), parent) {}
+
+CAboutDlg::CAboutDlg(const QString& programFolder, QWidget* parent)
     : QDialog(parent),
+      m_programFolder(programFolder),
       m_linkMail(new CHyperLink(QString::fromUtf8(product_info::kMakerName), this)),
       m_linkHome(new CHyperLink(QString::fromUtf8(product_info::kHomePageText), this)),
       m_btnOK(new CExtButtonCtrl(QStringLiteral("OK"), this)),
@@ -86,11 +91,14 @@ void CAboutDlg::OnInitDialog() {
   m_linkMail->m_strTooltip =
       QStringLiteral("eMail : ") + (mail.isEmpty() ? QString::fromUtf8(product_info::kNoMailText) : mail);
 
-  const QString home = QString::fromUtf8(product_info::kHomePage);
-  m_linkHome->SetURL(home);
+  const ReadmeLink home = FindReadme(m_programFolder);
+  m_linkHome->SetURL(home.url);
   m_linkHome->SetLinkColors(m_crLink, m_crVisited, m_crHover);
   m_linkHome->SetUnderline(false);
-  m_linkHome->m_strTooltip = home;
+  m_linkHome->m_strTooltip = home.tooltip;
+  // Without an installed README there is nothing to open: the link is shown disabled and
+  // its tooltip says why.
+  m_linkHome->setEnabled(home.found());
 
   m_btnOK->SetIcon(kImageSize, kImageSize, CheckMarkImage(), QPixmap(), true);
   m_title->setFont(CUiFont::Instance().Bold());

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QDialog>
+#include <QString>
 
 class QFrame;
 class QLabel;
@@ -11,7 +12,8 @@ class CExtButtonCtrl;
 class CHyperLink;
 
 // Help / About: the program's icon, name and version, the maker's notice line with a mail
-// link on the maker's name, a home-page link and a flat OK button with a check mark. The
+// link on the maker's name, a home-page link to the installed README and a flat OK button
+// with a check mark. The
 // controls sit where the dialog's layout (in dialog units) puts them; a row whose texts
 // are wider than their places moves along and widens the box.
 class CAboutDlg : public QDialog {
@@ -22,6 +24,8 @@ class CAboutDlg : public QDialog {
   static constexpr int kDialogHeight = 79;
 
   explicit CAboutDlg(QWidget* parent = nullptr);
+  // The home link opens the README installed with the programs in `programFolder`.
+  CAboutDlg(const QString& programFolder, QWidget* parent);
 
   CHyperLink* MailLink() const { return m_linkMail; }
   CHyperLink* HomeLink() const { return m_linkHome; }
@@ -32,6 +36,7 @@ class CAboutDlg : public QDialog {
   void OnInitDialog();
   void PlaceControls();
 
+  QString m_programFolder;
   CHyperLink* m_linkMail;
   CHyperLink* m_linkHome;
   CExtButtonCtrl* m_btnOK;

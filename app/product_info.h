@@ -2,10 +2,6 @@
 
 // Product data shown in the About box. Change them here; nothing else repeats them.
 
-#ifndef PELMORO_README_FILE
-#error "PELMORO_README_FILE (the README's absolute path) comes with the pelmoro_ui library"
-#endif
-
 namespace pelmoro::product_info {
 
 inline constexpr const char* kVersionLine = "Pelmoro v1.0";
@@ -21,9 +17,8 @@ inline constexpr const char* kMakerMail = "";
 // Shown in the mail link's tooltip while there is no address.
 inline constexpr const char* kNoMailText = "no address published";
 
-// The maker's home page: the project's README in the source tree the program was built
-// from, which says what Pelmoro is and how to build and use it.
-inline constexpr const char* kHomePage = "file://" PELMORO_README_FILE;
+// The maker's home page is the README installed with the program (app/readme_link.h),
+// which says what Pelmoro is and how to install and use it; the link shows this text.
 inline constexpr const char* kHomePageText = "README.md";
 
 }  // namespace pelmoro::product_info

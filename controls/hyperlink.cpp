@@ -83,6 +83,7 @@ bool CHyperLink::IsOverText(QPoint point) const {
 bool CHyperLink::IsCursorOverText() const { return IsOverText(mapFromGlobal(QCursor::pos())); }
 
 QColor CHyperLink::CurrentTextColor() const {
+  if (!isEnabled()) return palette().color(QPalette::Disabled, QPalette::WindowText);
   if (m_bHover) return m_crHoverColor;
   return m_bVisited ? m_crVisitedColor : m_crLinkColor;
 }

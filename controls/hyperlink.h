@@ -59,7 +59,7 @@ class CHyperLink : public QLabel {
   // The same for a point in widget coordinates.
   bool IsOverText(QPoint point) const;
   bool IsHover() const { return m_bHover; }
-  // The colour the text is drawn in now.
+  // The colour the text is drawn in now; a disabled link is drawn as disabled text.
   QColor CurrentTextColor() const;
 
  protected:

@@ -12,6 +12,11 @@ packages=(
   strace util-linux                               # tests: a write held mid-way, another user, a small disk
   fonts-dejavu-core                               # a font for the window's texts
   xvfb xauth x11-utils imagemagick                # a virtual display for looking at the window
+  scdoc gzip                                      # the manual pages, built from docs/man
+  dpkg-dev                                        # the Debian package: dpkg-shlibdeps
+  desktop-file-utils appstream libxml2-utils      # checks of the installed tree: launcher entry,
+  shared-mime-info libglib2.0-bin librsvg2-bin    #   AppStream data, MIME package and database,
+  man-db bsdextrautils                            #   scalable icon, manual pages (man, col)
 )
 if [ "${PELMORO_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang-14 libclang-rt-14-dev)         # libFuzzer
