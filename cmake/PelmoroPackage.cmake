@@ -10,13 +10,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Pelmoro developers")
 set(CPACK_PACKAGE_CONTACT ${PELMORO_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw a cartoon face and save it as a picture")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Pelmoro draws one cartoon face. Shape it with 22 sliders and three lists, or take a \
-random face; pick a solid or gradient background; save the face as a .plm document and \
-export it as a PNG, JPEG, BMP, GIF or TIFF picture, whole or a selected part of it.\n\
-\n\
-The package holds the desktop program pelmoro and the command-line renderer \
-pelmoro-render, which draws the same faces without a window.")
+# The long description, in lines short enough for the package tools to show unwrapped.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Pelmoro draws one cartoon face. Shape it with 22 sliders and three lists,"
+  "or take a random face; pick a solid or gradient background; save the face"
+  "as a .plm document and export it as a PNG, JPEG, BMP, GIF or TIFF picture,"
+  "whole or a selected part of it."
+  ""
+  "The package holds the desktop program pelmoro and the command-line"
+  "renderer pelmoro-render, which draws the same faces without a window.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
