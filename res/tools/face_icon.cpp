@@ -44,8 +44,8 @@ CFace IconFace() {
 
 // A square around the head and its hair with a small margin, kept inside the picture.
 QRect HeadSquare(const FacePicture& picture) {
-  const Rect& face = picture.m_rcFace;
-  const Rect& hair = picture.m_rcHair;
+  const Rect& face = picture.m_layout.m_rcFace;
+  const Rect& hair = picture.m_layout.m_rcHair;
   const Rect head{std::min(face.left, hair.left), std::min(face.top, hair.top), std::max(face.right, hair.right),
                   std::max(face.bottom, hair.bottom)};
   const int side = std::min({std::max(head.Width(), head.Height()) * 9 / 8, picture.m_nWidth, picture.m_nHeight});
