@@ -1,23 +1,91 @@
 // Runs the built pelmoro-render as a user would and checks its files, exit statuses and
-// messages.
+// messages, also against targets that must not be replaced, split, half-written or named
+// twice.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <thread>
 
 #include "model/document.h"
 #include "model/random.h"
 #include "output/image_writer.h"
-#include "program_run.h"
 #include "render/face_picture.h"
 #include "render/memory_dc.h"
+#include "test_files.h"
 
 namespace pelmoro {
 namespace {
 
-using testing::ExpectOneMessage;
-using testing::ProgramRun;
+namespace fs = std::filesystem;
 using testing::ReadBytes;
-using testing::RunRenderProgram;
 using testing::TempDir;
 using testing::WriteBytes;
+
+struct ProgramRun {
+  int status = -1;  // the exit status; 128 + N when signal N ended the program
+  std::string out;
+  std::string err;
+};
+
+std::string ReadText(const std::string& path) {
+  const auto bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+// Starts `command` (the program path first) with standard output and error going to files.
+pid_t StartProgram(std::vector<std::string> command, const std::string& outPath, const std::string& errPath) {
+  std::vector<char*> argv;
+  for (std::string& a : command) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+    dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  return child;
+}
+
+int WaitForProgram(pid_t child) {
+  int status = 0;
+  if (child <= 0 || waitpid(child, &status, 0) != child) return -1;
+  if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs pelmoro-render with the arguments; `prefix` runs it through another program first
+// (setpriv, strace). Output files live in the folder's parent, so `dir` holds only what the
+// program wrote.
+ProgramRun RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments,
+                            std::vector<std::string> prefix = {}) {
+  const std::string outPath = dir.path().string() + ".stdout", errPath = dir.path().string() + ".stderr";
+  prefix.push_back(PELMORO_RENDER_PROGRAM);
+  prefix.insert(prefix.end(), arguments.begin(), arguments.end());
+  ProgramRun run;
+  run.status = WaitForProgram(StartProgram(prefix, outPath, errPath));
+  run.out = ReadText(outPath);
+  run.err = ReadText(errPath);
+  unlink(outPath.c_str());
+  unlink(errPath.c_str());
+  return run;
+}
+
+// The program's messages: exactly one line, with its prefix.
+void ExpectOneMessage(const ProgramRun& run, const std::string& part) {
+  EXPECT_EQ(run.err.rfind("pelmoro-render: ", 0), 0u) << run.err;
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+}
 
 struct Face {
   CFace face;
@@ -172,6 +240,139 @@ TEST(RenderProgram, PrintsHelpAndVersion) {
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "pelmoro-render 1.0\n");
   EXPECT_EQ(version.err, "");
+}
+
+const std::vector<std::uint8_t> kOld{'o', 'l', 'd'};
+
+bool Installed(const std::string& program) {
+  return std::system(("command -v " + program + ">/dev/null").c_str()) == 0;
+}
+
+TEST(RenderTargets, PipesDevicesAndSocketsAreRefusedAndStay) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "pipe.png").c_str(), 0600), 0);
+  const int server = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{AF_UNIX, {}};
+  std::strncpy(address.sun_path, (dir / "socket.png").c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  // A link to a device node: the test's own as root, the system's null device otherwise.
+  const bool root = geteuid() == 0;
+  ASSERT_TRUE(!root || mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+  fs::create_symlink(root ? "null" : "/dev/null", dir / "device.png");
+  for (const std::string target : {"pipe.png", "socket.png", "device.png"}) {
+    const ProgramRun run = RunRenderProgram(dir, {"--seed", "1", "-o", dir / target});
+    EXPECT_EQ(run.status, 3) << target;
+    ExpectOneMessage(run, target + "\": not a regular file");
+  }
+  close(server);
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.png") && fs::is_socket(dir / "socket.png") &&
+              fs::is_character_file(dir / "device.png"));
+  EXPECT_EQ(dir.Entries().size(), root ? 4u : 3u) << "a temporary file was left behind";
+}
+
+TEST(RenderTargets, FilesTheUserMayNotWriteAreRefusedAndRootKeepsOwnerGroupAndMode) {
+  const bool root = geteuid() == 0;
+  if (root && !Installed("setpriv")) GTEST_SKIP() << "setpriv is needed to run the program as another user";
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all);  // a folder everyone may write in
+  const std::string mine = dir / "mine.png", others = dir / "others.png";
+  for (const std::string& path : {mine, others}) WriteBytes(path, kOld);
+  ASSERT_TRUE(!root || chown(mine.c_str(), 65534, 65534) == 0);
+  ASSERT_EQ(chmod(mine.c_str(), 02440), 0);
+  const std::vector<std::string> asUser = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+  // A read-only file of one's own, and (as root) another user's file in a shared folder.
+  for (const std::string& path : root ? std::vector{mine, others} : std::vector{mine}) {
+    const ProgramRun run =
+        RunRenderProgram(dir, {"--seed", "1", "-o", path}, root ? asUser : std::vector<std::string>{});
+    EXPECT_EQ(run.status, 3);
+    ExpectOneMessage(run, "\": Permission denied");
+    EXPECT_EQ(ReadBytes(path), kOld);
+  }
+  if (!root) GTEST_SKIP() << "another user's file and root's rights need root";
+  EXPECT_EQ(RunRenderProgram(dir, {"--seed", "1", "-o", mine}).status, 0);
+  struct stat info {};
+  ASSERT_EQ(stat(mine.c_str(), &info), 0);
+  EXPECT_EQ(std::vector<unsigned>({info.st_uid, info.st_gid, info.st_mode & 07777u}),
+            std::vector<unsigned>({65534, 65534, 02440}));
+}
+
+TEST(RenderTargets, HardLinksStayOneFileAndNamingOneFileTwiceIsAUsageError) {
+  TempDir dir;
+  for (const char* name : {"a.png", "a.plm"}) WriteBytes(dir / name, kOld);
+  fs::create_hard_link(dir / "a.png", dir / "b.png");
+  fs::create_hard_link(dir / "a.plm", dir / "b.plm");
+  ASSERT_EQ(RunRenderProgram(dir, {"--seed", "9", "-o", dir / "a.png", "--save", dir / "a.plm"}).status, 0);
+  EXPECT_EQ(ReadBytes(dir / "b.png"), Expected(RandomFace(9), ImageFormat::Png));
+  EXPECT_EQ(ReadBytes(dir / "b.plm"), DocumentBytes(RandomFace(9)));
+  EXPECT_TRUE(fs::equivalent(dir / "a.png", dir / "b.png") && fs::equivalent(dir / "a.plm", dir / "b.plm"));
+
+  fs::create_symlink("new.png", dir / "link.plm");
+  const auto entries = dir.Entries();
+  for (const auto& [picture, document] :
+       {std::pair{"new.png", "new.png"}, {"new.png", "./new.png"}, {"new.png", "link.plm"}, {"a.png", "b.png"}}) {
+    const ProgramRun run = RunRenderProgram(dir, {"--seed", "1", "-o", dir / picture, "--save", dir / document});
+    EXPECT_EQ(run.status, 1) << document;
+    ExpectOneMessage(run, "name the same file");
+  }
+  EXPECT_EQ(dir.Entries(), entries);
+  EXPECT_EQ(ReadBytes(dir / "a.png"), Expected(RandomFace(9), ImageFormat::Png));
+}
+
+TEST(RenderTargets, TerminationDuringAWriteRemovesTheTemporaryFile) {
+  if (!Installed("strace")) GTEST_SKIP() << "strace is needed to hold the program in the middle of a write";
+  for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+    TempDir dir;
+    WriteBytes(dir / "face.png", kOld);
+    // strace holds the program before it flushes the complete temporary file to disk.
+    const pid_t strace =
+        StartProgram({"strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=fsync", "-e",
+                      "inject=fsync:delay_enter=1s", PELMORO_RENDER_PROGRAM, "--seed", "1", "-o", dir / "face.png"},
+                     "/dev/null", "/dev/null");
+    for (int tries = 0; tries < 1000 && dir.Entries().size() < 2; ++tries)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(dir.Entries().size(), 2u) << "no temporary file appeared";
+    const std::string tracer = std::to_string(strace);
+    ASSERT_EQ(kill(std::stoi(ReadText("/proc/" + tracer + "/task/" + tracer + "/children")), signalNumber), 0);
+    EXPECT_EQ(WaitForProgram(strace), 128 + signalNumber);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"face.png"}) << strsignal(signalNumber);
+    EXPECT_EQ(ReadBytes(dir / "face.png"), kOld);
+  }
+}
+
+// A real full disk: a 64 KiB tmpfs in a mount namespace of its own, filled up.
+TEST(RenderTargets, FullDiskKeepsTheOldFilesAndLeavesNoTemporaryFile) {
+  if (geteuid() != 0 || !Installed("unshare")) GTEST_SKIP() << "mounting a small file system needs root and unshare";
+  TempDir dir;
+  fs::create_directory(dir.path() / "full");
+  const char* script = R"(mount -t tmpfs -o size=64k tmpfs "$1/full" || exit 77
+    cd "$1/full" && printf old >face.plm && printf old >a.png && ln a.png b.png && (cat /dev/zero >filler) 2>/dev/null
+    "$2" --seed 1 -o "$1/face.png" --save face.plm; echo "save $?"
+    "$2" --seed 1 -o a.png; echo "hard link $?"
+    ls -A; cat face.plm a.png b.png)";
+  const ProgramRun run = RunRenderProgram(dir, {}, {"unshare", "-m", "sh", "-c", script, "sh", dir.path().string()});
+  if (run.status == 77) GTEST_SKIP() << "this machine does not let the test mount a file system: " << run.err;
+  EXPECT_EQ(run.out, "save 3\nhard link 3\na.png\nb.png\nface.plm\nfiller\noldoldold");
+  EXPECT_EQ(run.err,
+            "pelmoro-render: Cannot write \"face.plm\": No space left on device\n"
+            "pelmoro-render: Cannot write \"a.png\": No space left on device\n");
+}
+
+TEST(RenderTargets, ErrorsSayWhatHappened) {
+  TempDir dir;
+  // Reading the process's own memory from address 0 fails with an input/output error.
+  const ProgramRun unreadable = RunRenderProgram(dir, {"/proc/self/mem", "-o", dir / "x.png"});
+  EXPECT_EQ(unreadable.status, 2);
+  ExpectOneMessage(unreadable, "Cannot read \"/proc/self/mem\": Input/output error");
+  for (const char* option : {"--help", "--version"}) {
+    const ProgramRun full = RunRenderProgram(dir, {option}, {"sh", "-c", "exec \"$0\" \"$@\" >/dev/full"});
+    EXPECT_EQ(full.status, 3) << option;
+    ExpectOneMessage(full, "cannot write to standard output: No space left on device");
+  }
+  const ProgramRun escape = RunRenderProgram(dir, {dir / "\x1b[31mred\x9b.plm", "-o", dir / "x.png"});
+  EXPECT_EQ(escape.status, 2);
+  ExpectOneMessage(escape, "\\x1b[31mred\\x9b.plm\": No such file or directory");
+  EXPECT_EQ(escape.err.find('\x1b'), std::string::npos);
+  EXPECT_TRUE(dir.Entries().empty());
 }
 
 }  // namespace

@@ -1,23 +1,176 @@
 // Hostile and odd files through the main window's Open, Save and export: every case ends
 // with a clear outcome (a message with the system's reason, or the loading error in the
-// picture) and loses nothing (old files stay, the record keeps what it must keep).
-#include "hostile_files.h"
-
+// picture) and loses nothing (old files stay, the record keeps what it must keep). Targets
+// that must not be replaced, split or half-written: pipes and devices, hard links, and
+// termination signals in the middle of a write.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QImageReader>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
+#include "app/face_dlg.h"
+#include "model/document.h"
 #include "model/message_text.h"
 #include "model/safe_file.h"
+#include "model/termination_cleanup.h"
+#include "output/image_writer.h"
+#include "output/ui/export_command.h"
+#include "reliability_support.h"
+#include "render/memory_dc.h"
+#include "render/ui/face_preview.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 namespace {
+
+// Everything a failed command must leave as it was.
+struct ProgramState {
+  CFace face;
+  FillSettings fill;
+  std::vector<int> sliders;
+  std::array<QString, 3> lists;
+  bool loadError = false;
+  bool selectionEnabled = false;
+  bool selectionItemEnabled = false;
+
+  friend bool operator==(const ProgramState&, const ProgramState&) = default;
+};
+
+class HostileFiles : public ::testing::Test {
+ protected:
+  CFaceDlg& dialog() { return *shown.dialog; }
+  CFacePreview& preview() { return shown.dialog->Preview(); }
+  QAction* selectionItem() { return dialog().Action(CFaceDlg::ID_ENABLE_SELECTION); }
+  const std::vector<QString>& errors() const { return shown.prompts.errors; }
+  QString Path(const QString& name) const { return folder.filePath(name); }
+
+  void Open(const QString& path) {
+    shown.prompts.answer = path;
+    dialog().Action(CFaceDlg::ID_FILE_OPEN)->trigger();
+  }
+  void Save(const QString& path) {
+    shown.prompts.answer = path;
+    dialog().Action(CFaceDlg::ID_FILE_SAVE)->trigger();
+  }
+  void Export(ImageFormat format, const QString& path) {
+    shown.prompts.answer = path;
+    dialog().Action(ExportFormatFor(format).commandId)->trigger();
+  }
+
+  ProgramState State() {
+    ProgramState state;
+    state.face = preview().Face();
+    state.fill = preview().Fill();
+    for (int i = 0; i < CFaceDlg::kSliderCount; ++i) state.sliders.push_back(dialog().Slider(i)->value());
+    state.lists = {dialog().FaceTypeList()->currentText(), dialog().GlassesList()->currentText(),
+                   dialog().MustacheList()->currentText()};
+    state.loadError = preview().LoadError();
+    state.selectionEnabled = dialog().IsSelectionEnabled();
+    state.selectionItemEnabled = selectionItem()->isEnabled();
+    return state;
+  }
+
+  // A face and fill unlike the ones the dialog shows, as document bytes.
+  std::array<std::uint8_t, kDocumentSize> OtherDocument(CFace* face = nullptr, FillSettings* fill = nullptr) {
+    CFace other = preview().Face();
+    for (int i = 0; i < CFace::kParameterCount; ++i) {
+      std::int32_t& value = other.DocumentParameter(i);
+      value = value == 0 ? 1 : 0;
+    }
+    FillSettings otherFill;
+    otherFill.m_nFillType = FillSolid;
+    otherFill.m_crBackground = 0x00102030;
+    otherFill.m_crGradientFrom = 0x00405060;
+    otherFill.m_crGradientTo = 0x00708090;
+    otherFill.m_bVertical = 1;
+    otherFill.m_bHorizontal = 0;
+    otherFill.m_bForwardDiagonal = 1;
+    otherFill.m_bBackwardDiagonal = 1;
+    if (face != nullptr) *face = other;
+    if (fill != nullptr) *fill = otherFill;
+    return EncodeDocument(other, otherFill);
+  }
+
+  // Puts the dialog into the loading-error state with a document that ends at once.
+  void ShowLoadingError() {
+    PutFileBytes(Path("broken.plm"), {});
+    Open(Path("broken.plm"));
+    ASSERT_TRUE(preview().LoadError());
+  }
+
+  void ExpectLoadingErrorShown() {
+    EXPECT_TRUE(preview().LoadError());
+    EXPECT_FALSE(dialog().IsSelectionEnabled());
+    EXPECT_FALSE(preview().HasSelection());
+    EXPECT_FALSE(selectionItem()->isEnabled());
+    EXPECT_FALSE(selectionItem()->isChecked());
+    const QImage shownPicture = preview().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    int elsewhere = 0;
+    for (int y = 0; y < shownPicture.height(); ++y) {
+      for (int x = 0; x < shownPicture.width(); ++x) {
+        const QRgb pixel = shownPicture.pixel(x, y);
+        if (y >= 10 && y < 40 && x >= 10 && x < 140) {
+          dark += qGray(pixel) < 100;
+        } else if (y >= 60) {
+          elsewhere += pixel != qRgb(255, 255, 255);
+        }
+      }
+    }
+    EXPECT_GT(dark, 20) << "no error text in the picture";
+    EXPECT_EQ(elsewhere, 0) << "the picture shows more than the error text";
+  }
+
+  // What the window shows equals the picture an export would write.
+  void ExpectWindowShowsTheRecord() {
+    CMemoryDC dc(CFacePreview::kWidth, CFacePreview::kHeight);
+    preview().RenderPicture(dc);
+    EXPECT_EQ(preview().grab().toImage().convertToFormat(QImage::Format_RGB32), WrapSurface(dc));
+  }
+
+  // Opening a path that is no readable document: a message with the path and the system's
+  // reason, and nothing changes, neither from a face on show with the selection on nor
+  // from the loading error.
+  void ExpectRefusedOpens(const std::vector<std::pair<QString, const char*>>& cases) {
+    for (const bool fromLoadingError : {false, true}) {
+      if (fromLoadingError) {
+        ShowLoadingError();
+      } else {
+        selectionItem()->trigger();
+        ASSERT_TRUE(preview().HasSelection());
+      }
+      for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        const ProgramState before = State();
+        const std::size_t messages = errors().size();
+        Open(path);
+        ASSERT_EQ(errors().size(), messages + 1);
+        EXPECT_TRUE(errors().back().contains(path)) << errors().back().toStdString();
+        EXPECT_TRUE(errors().back().contains(reason)) << errors().back().toStdString();
+        EXPECT_EQ(State(), before);
+      }
+    }
+  }
+
+  QTemporaryDir folder;
+  DialogOnScreen shown;
+};
 
 TEST_F(HostileFiles, ShortAndGarbageDocumentsShowTheLoadingErrorAndKeepWhatWasNotRead) {
   CFace documentFace;
@@ -312,6 +465,99 @@ TEST_F(HostileFiles, LinksThatLeadNowhereAreReportedAndStayLinks) {
   }
   EXPECT_EQ(FolderEntries(folder.path()), entries);
   EXPECT_TRUE(FolderEntries(Path("real")).empty());
+}
+
+namespace fs = std::filesystem;
+const std::vector<std::uint8_t> kOld{'o', 'l', 'd'};
+
+void ExpectMessages(const std::vector<QString>& errors, const std::vector<QString>& paths, const char* reason) {
+  ASSERT_EQ(errors.size(), paths.size());
+  for (std::size_t i = 0; i < paths.size(); ++i)
+    EXPECT_TRUE(errors[i].contains(paths[i]) && errors[i].contains(reason)) << errors[i].toStdString();
+}
+
+TEST_F(HostileFiles, PipesAndDevicesAreRefusedWithTheUsualMessage) {
+  const fs::path dir = NativePath(folder.path());
+  ASSERT_EQ(mkfifo((dir / "pipe.plm").c_str(), 0600), 0);
+  const bool root = geteuid() == 0;  // a device node of the test's own, or the null device
+  ASSERT_TRUE(!root || mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+  fs::create_symlink(root ? "null" : "/dev/null", dir / "device.gif");
+  const ProgramState before = State();
+  Save(Path("pipe.plm"));
+  Export(ImageFormat::Gif, Path("device.gif"));
+  ExpectMessages(errors(), {Path("pipe.plm"), Path("device.gif")}, "not a regular file");
+  EXPECT_EQ(State(), before);
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.plm") && fs::is_character_file(dir / "device.gif"));
+  EXPECT_EQ(FolderEntries(folder.path()).size(), root ? 3u : 2u) << "a temporary file was left behind";
+}
+
+TEST_F(HostileFiles, HardLinksStayOneFileAndARewriteFailingHalfwayPutsTheOldBytesBack) {
+  const QString document = Path("a.plm"), picture = Path("a.png");
+  for (const QString& path : {document, picture}) PutFileBytes(path, kOld);
+  fs::create_hard_link(NativePath(document), NativePath(Path("b.plm")));
+  fs::create_hard_link(NativePath(picture), NativePath(Path("b.png")));
+  Save(document);
+  Export(ImageFormat::Png, picture);
+  EXPECT_EQ(FileBytes(Path("b.plm")).size(), kDocumentSize);
+  EXPECT_EQ(QImageReader(Path("b.png")).size(), QSize(224, 192));
+
+  // The disk takes 50 bytes of the next rewrite of each, then fails.
+  const auto savedDocument = FileBytes(document), savedPicture = FileBytes(picture);
+  dialog().OnNew();
+  SimulateDiskFullForTesting(true, 50);
+  Save(document);
+  SimulateDiskFullForTesting(true, 50);
+  Export(ImageFormat::Png, picture);
+  SimulateDiskFullForTesting(false);
+  ExpectMessages(errors(), {document, picture}, "No space left on device");
+  EXPECT_TRUE(FileBytes(Path("b.plm")) == savedDocument && FileBytes(Path("b.png")) == savedPicture);
+  EXPECT_TRUE(fs::equivalent(NativePath(document), NativePath(Path("b.plm"))) &&
+              fs::equivalent(NativePath(picture), NativePath(Path("b.png"))));
+  EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.plm", "a.png", "b.plm", "b.png"}));
+}
+
+int g_signalDuringWrite = 0;
+void RaiseSignalDuringWrite() { raise(g_signalDuringWrite); }
+
+TEST_F(HostileFiles, TerminationSignalDuringASaveRemovesTheTemporaryFile) {
+  PutFileBytes(Path("face.plm"), kOld);
+  for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+    g_signalDuringWrite = signalNumber;
+    EXPECT_EXIT(
+        {
+          RemoveTemporaryFilesOnTermination();
+          SetWriteHookForTesting(RaiseSignalDuringWrite);
+          Save(Path("face.plm"));
+        },
+        ::testing::KilledBySignal(signalNumber), "");
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"face.plm"});
+    EXPECT_EQ(FileBytes(Path("face.plm")), kOld);
+  }
+}
+
+// The signals a process catches, from /proc/PID/status.
+std::uint64_t CaughtSignals(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("SigCgt:", 0) == 0) return std::stoull(line.substr(7), nullptr, 16);
+  return 0;
+}
+
+TEST(DesktopProgram, CatchesTerminationSignalsToCleanUpAndStillEndsByThem) {
+  const pid_t program = fork();
+  if (program == 0) {
+    execl(PELMORO_DESKTOP_PROGRAM, PELMORO_DESKTOP_PROGRAM, nullptr);
+    _exit(127);
+  }
+  const std::uint64_t wanted = 1u << (SIGINT - 1) | 1u << (SIGTERM - 1) | 1u << (SIGHUP - 1);
+  for (int tries = 0; tries < 1000 && (CaughtSignals(program) & wanted) != wanted; ++tries)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(CaughtSignals(program) & wanted, wanted);
+  kill(program, SIGHUP);
+  int status = 0;
+  ASSERT_EQ(waitpid(program, &status, 0), program);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGHUP) << status;
 }
 
 }  // namespace
