@@ -38,25 +38,28 @@ for image in $(grep -o '!\[[^]]*\]([^)]*)' "$doc/README.md" | sed 's/.*(\(.*\))/
   [ -f "$doc/$image" ] || fail "the README shows $image, which is not installed beside it"
 done
 
-# Manual pages: they render without warnings, have the usual sections, and the renderer's
-# page describes every option its --help lists.
-pages=(pelmoro-render)
-[ "$gui" = ON ] && pages+=(pelmoro)
-for page in "${pages[@]}"; do
-  file=$share/man/man1/$page.1.gz
-  [ -f "$file" ] || { fail "manual page $page(1) is missing"; continue; }
+# Manual pages: every installed page renders without warnings and has the usual sections;
+# every program has one, and each command-line program's page has an item for every
+# option its --help lists.
+manual_text() { MANWIDTH=200 man -l "$1" 2>/dev/null | col -b; }
+for file in "$share"/man/man*/*; do
   warnings=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
-  text=$(MANWIDTH=200 man -l "$file" 2>/dev/null | col -b)
+  [ -z "$warnings" ] || fail "$(basename "$file") renders with warnings: $warnings"
+  text=$(manual_text "$file")
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' EXAMPLES; do
-    grep -qx "$section" <<<"$text" || fail "$page(1) has no $section section"
+    grep -qx "$section" <<<"$text" || fail "$(basename "$file") has no $section section"
   done
 done
-# The items of the renderer's OPTIONS section, one option or "-x, --long" per line.
-items=$(MANWIDTH=200 man -l "$share/man/man1/pelmoro-render.1.gz" 2>/dev/null | col -b |
-  awk '/^OPTIONS$/ { on = 1; next } /^[A-Z]/ { on = 0 } on && /^       -/')
-for option in $("$prefix/bin/pelmoro-render" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
-  grep -qE "^ {7}([^ ]+, )*$option([ ,]|$)" <<<"$items" || fail "pelmoro-render(1) has no item for $option"
+[ "$gui" = ON ] || [ ! -e "$prefix/bin/pelmoro" ] || fail "the desktop program is installed without the GUI"
+for program in "$prefix"/bin/*; do
+  name=$(basename "$program")
+  page=$share/man/man1/$name.1.gz
+  [ -f "$page" ] || { fail "$name has no manual page"; continue; }
+  [ "$name" = pelmoro ] && continue # the desktop program opens its window and has no --help
+  items=$(manual_text "$page" | awk '/^OPTIONS$/ { on = 1; next } /^[A-Z]/ { on = 0 } on && /^       -/')
+  for option in $(timeout 10 "$program" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
+    grep -qE "^ {7}([^ ]+, )*$option([ ,]|$)" <<<"$items" || fail "$name(1) has no item for $option"
+  done
 done
 
 if [ "$gui" != ON ]; then
