@@ -50,7 +50,7 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
   setWindowIcon(ApplicationIcon());
   CreateMenu();
   m_menuManager = new CIconMenuManager(this);
-  m_bCreated = InstallIconMenus(this, m_menuBar, *m_menuManager);
+  m_bCreated = InstallIconMenus(this, m_menuBar, *m_menuManager, MenuImages());
   CreateControls();
   FillLists();
   PlaceControls();
@@ -74,6 +74,7 @@ void CFaceDlg::CreateControls() {
 
   m_preview = new CFacePreview(m_random, m_panel);
   SetControlId(m_preview, IDC_PREVIEW);
+  m_preview->Selection().SetExportCommands(ExportCommands());
   connect(m_preview, &CFacePreview::selectionExportRequested, this, [this](ImageFormat f) { ExportPicture(f, true); });
   m_cbFaceType = new QComboBox(m_panel);
   SetControlId(m_cbFaceType, IDC_FACE_TYPE);
@@ -140,36 +141,38 @@ void CFaceDlg::ConnectControls() {
 
 void CFaceDlg::CreateMenu() {
   m_menuBar = new QMenuBar(this);
-  QMenu* file = m_menuBar->addMenu(QStringLiteral("File"));
-  connect(AddCommand(file, "&New...", ID_FILE_NEW), &QAction::triggered, this, &CFaceDlg::OnNew);
-  connect(AddCommand(file, "&Open...", ID_FILE_OPEN), &QAction::triggered, this, &CFaceDlg::OnOpen);
-  connect(AddCommand(file, "&Save...", ID_FILE_SAVE), &QAction::triggered, this, &CFaceDlg::OnSave);
-  file->addSeparator();
-  // The submenu of the picture export keeps its historic name.
-  QMenu* exports = file->addMenu(QStringLiteral("Import"));
-  for (const ExportFormatEntry& entry : ExportFormats()) {
-    const ImageFormat format = entry.format;
-    connect(AddCommand(exports, entry.menuText, entry.commandId), &QAction::triggered, this,
-            [this, format] { ExportPicture(format, false); });
-  }
-  file->addSeparator();
-  connect(AddCommand(file, "&Exit", ID_APP_EXIT), &QAction::triggered, this, &CFaceDlg::OnExit);
-
-  QMenu* tools = m_menuBar->addMenu(QStringLiteral("Tools"));
-  QAction* selection = AddCommand(tools, "Enable selection", ID_ENABLE_SELECTION);
-  selection->setCheckable(true);
-  connect(selection, &QAction::triggered, this, &CFaceDlg::OnEnableSelection);
-  connect(tools, &QMenu::aboutToShow, this, &CFaceDlg::OnUpdateEnableSelection);
-
-  QMenu* help = m_menuBar->addMenu(QStringLiteral("Help"));
-  connect(AddCommand(help, "&About", ID_APP_ABOUT), &QAction::triggered, this, &CFaceDlg::OnAbout);
+  for (const MenuCommand& command : MenuCommands()) AddCommand(command);
 }
 
-QAction* CFaceDlg::AddCommand(QMenu* menu, const char* text, int commandId) {
-  QAction* action = menu->addAction(QString::fromLatin1(text));
-  action->setData(commandId);
-  m_actions[commandId] = action;
-  return action;
+QMenu* CFaceDlg::MenuAt(const QString& path) {
+  QMenu*& menu = m_menus[path];
+  if (menu != nullptr) return menu;
+  const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+  if (slash < 0) {
+    menu = m_menuBar->addMenu(path);
+  } else {
+    menu = MenuAt(path.left(slash))->addMenu(path.mid(slash + 1));
+  }
+  return menu;
+}
+
+void CFaceDlg::AddCommand(const MenuCommand& command) {
+  QMenu* menu = MenuAt(QString::fromLatin1(command.menu));
+  if (command.id == 0) {
+    menu->addSeparator();
+    return;
+  }
+  QAction* action = menu->addAction(QString::fromLatin1(command.text));
+  action->setData(command.id);
+  action->setCheckable(command.checkable);
+  m_actions[command.id] = action;
+  if (command.exportFormat) {
+    const ImageFormat format = *command.exportFormat;
+    connect(action, &QAction::triggered, this, [this, format] { ExportPicture(format, false); });
+  } else if (command.run != nullptr) {
+    connect(action, &QAction::triggered, this, command.run);
+  }
+  if (command.update != nullptr) connect(menu, &QMenu::aboutToShow, this, command.update);
 }
 
 QAction* CFaceDlg::Action(int commandId) const {

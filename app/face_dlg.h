@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 
+#include "app/menu_commands.h"
 #include "model/random.h"
 #include "output/image.h"
 #include "ui_support/dialog_units.h"
@@ -31,14 +32,7 @@ class CFaceDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // Menu commands.
-  static constexpr int ID_FILE_NEW = 40012;
-  static constexpr int ID_FILE_OPEN = 40001;
-  static constexpr int ID_FILE_SAVE = 40002;
-  static constexpr int ID_APP_EXIT = 40003;
-  static constexpr int ID_APP_ABOUT = 40004;
-  static constexpr int ID_ENABLE_SELECTION = 40017;
-  // Controls.
+  // Controls; the menu commands are in app/menu_commands.h.
   static constexpr int IDC_PREVIEW = 1023;
   static constexpr int IDC_FIRST_SLIDER = 1024;
   static constexpr int IDC_FACE_TYPE = 1046;
@@ -84,6 +78,7 @@ class CFaceDlg : public QDialog {
   QCheckBox* AnimateCheckBox() const { return m_chkAnimate; }
   QMenuBar* MenuBar() const { return m_menuBar; }
   QAction* Action(int commandId) const;
+  const CIconMenuManager& MenuManager() const { return *m_menuManager; }
   bool IsSelectionEnabled() const { return m_bSelectionEnabled; }
   const DialogUnits& Units() const { return m_units; }
   // False when the menus could not get their images; the program then ends at once.
@@ -98,7 +93,9 @@ class CFaceDlg : public QDialog {
  private:
   void CreateControls();
   void CreateMenu();
-  QAction* AddCommand(QMenu* menu, const char* text, int commandId);
+  // The menu a command of the table sits in, made when the table first names it.
+  QMenu* MenuAt(const QString& path);
+  void AddCommand(const MenuCommand& command);
   void ConnectControls();
   void PlaceControls();
   bool LayoutFitsHorizontally(const DialogUnits& units) const;
@@ -131,6 +128,7 @@ class CFaceDlg : public QDialog {
   std::array<QWidget*, 25> m_labels{};
   QWidget* m_separator = nullptr;
   std::map<int, QAction*> m_actions;
+  std::map<QString, QMenu*> m_menus;
   CIconMenuManager* m_menuManager = nullptr;
   bool m_bCreated = true;
 };

@@ -9,10 +9,8 @@
 #include <QTextStream>
 #include <optional>
 
-#include "controls/icon_menu_commands.h"
 #include "controls/icon_menu_mnemonic.h"
 #include "controls/icon_menu_style.h"
-#include "res/resources.h"
 
 namespace pelmoro {
 
@@ -21,26 +19,30 @@ namespace {
 // Marks an item whose icon the manager set; holds the image index.
 constexpr const char* kImageProperty = "pelmoroMenuImage";
 
-struct ToolbarDescription {
-  QSize imageSize;
-  std::vector<int> commands;
-};
-
-std::optional<ToolbarDescription> ReadToolbar(const QString& file) {
+// The image size and commands of a toolbar description file.
+std::optional<MenuToolbar> ReadToolbar(const QString& file) {
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
   QTextStream words(&in);
   int version = 0, width = 0, height = 0, count = -1;
   words >> version >> width >> height >> count;
   if (words.status() != QTextStream::Ok || width <= 0 || height <= 0 || count < 0) return std::nullopt;
-  ToolbarDescription toolbar{{width, height}, {}};
+  MenuToolbar toolbar;
+  toolbar.imageSize = QSize(width, height);
   for (int i = 0; i < count; ++i) {
     int id = -1;
     words >> id;
     if (words.status() != QTextStream::Ok || id < 0) return std::nullopt;
-    toolbar.commands.push_back(id);
+    if (id != 0) toolbar.commands.push_back(id);  // a separator has no image
   }
   return toolbar;
+}
+
+// The command a menu item names in its data; 0 for none.
+int CommandIdOf(const QAction& action) {
+  bool isNumber = false;
+  const int id = action.data().toInt(&isNumber);
+  return isNumber && id > 0 ? id : 0;
 }
 
 QList<QAction*> VisibleActions(const QMenu& menu) {
@@ -65,29 +67,28 @@ CIconMenuManager::~CIconMenuManager() {
   }
 }
 
-bool CIconMenuManager::LoadToolbar(unsigned id) {
-  InitResources();
-  const QString base = QStringLiteral(":/pelmoro/toolbar/%1").arg(id);
-  return LoadToolbar(id, base + QStringLiteral(".png"), base + QStringLiteral(".txt"));
+bool CIconMenuManager::LoadToolbar(unsigned id, const QString& bitmapFile, const QString& toolbarFile) {
+  std::optional<MenuToolbar> toolbar = ReadToolbar(toolbarFile);
+  if (!toolbar) return false;
+  toolbar->id = id;
+  toolbar->strip = QImage(bitmapFile);
+  return LoadToolbar(*toolbar);
 }
 
-bool CIconMenuManager::LoadToolbar(unsigned id, const QString& bitmapFile, const QString& toolbarFile) {
-  const QImage strip(bitmapFile);
-  const std::optional<ToolbarDescription> toolbar = ReadToolbar(toolbarFile);
-  if (strip.isNull() || !toolbar) return false;
-  if (!m_sizeBitmap.isEmpty() && m_sizeBitmap != toolbar->imageSize) return false;
+bool CIconMenuManager::LoadToolbar(const MenuToolbar& toolbar) {
+  if (toolbar.strip.isNull() || toolbar.imageSize.isEmpty()) return false;
+  if (!m_sizeBitmap.isEmpty() && m_sizeBitmap != toolbar.imageSize) return false;
   if (m_sizeBitmap.isEmpty()) {
-    m_sizeBitmap = toolbar->imageSize;
+    m_sizeBitmap = toolbar.imageSize;
     m_sizeButton = m_sizeBitmap + QSize(2, 2);
   }
-  int image = ImageCount();
-  AddImages(strip, m_sizeBitmap);
-  for (int command : toolbar->commands) {
-    if (command == 0) continue;
-    m_imageOfCommand.try_emplace(command, image);
-    ++image;
+  const int first = ImageCount();
+  AddImages(toolbar.strip, m_sizeBitmap);
+  for (std::size_t i = 0; i < toolbar.commands.size(); ++i) {
+    if (toolbar.commands[i] != 0) m_imageOfCommand.try_emplace(toolbar.commands[i], first + static_cast<int>(i));
   }
-  m_toolbarIds.push_back(id);
+  m_toolbarIds.push_back(toolbar.id);
+  m_toolbars.push_back(toolbar);
   return true;
 }
 
@@ -151,13 +152,14 @@ void CIconMenuManager::Destroy() {
   m_sizeBitmap = QSize(0, 0);
   m_sizeButton = QSize(0, 0);
   m_toolbarIds.clear();
+  m_toolbars.clear();
 }
 
 bool CIconMenuManager::Refresh() {
-  const std::vector<unsigned> toolbars = m_toolbarIds;
+  const std::vector<MenuToolbar> toolbars = m_toolbars;
   Destroy();
   bool loaded = true;
-  for (unsigned id : toolbars) loaded = LoadToolbar(id) && loaded;
+  for (const MenuToolbar& toolbar : toolbars) loaded = LoadToolbar(toolbar) && loaded;
   return loaded;
 }
 

@@ -15,12 +15,22 @@ namespace pelmoro {
 
 class CIconMenuStyle;
 
+// The images a toolbar gives commands: a strip of equal images side by side, and the
+// command of each image in strip order (0 for an image of no command).
+struct MenuToolbar {
+  unsigned id = 0;
+  QImage strip;
+  QSize imageSize;
+  std::vector<int> commands;
+};
+
 // Gives menus the icon-menu look: next to each command the 16 x 16 image that a toolbar
 // gives the same command, drawn as a small flat button; a sunken check mark for a checked
 // item without image; etched separators. While a menu is open its items carry their
 // images as icons ("converted"); when it closes they are given back as they were. Typed
 // letters pick items by their "&" mnemonics: a letter shared by several items selects the
-// next of them, a letter unique in the menu runs its item.
+// next of them, a letter unique in the menu runs its item. A menu item names its command
+// by the number in its data.
 class CIconMenuManager : public QObject {
   Q_OBJECT
 
@@ -30,12 +40,13 @@ class CIconMenuManager : public QObject {
   explicit CIconMenuManager(QObject* parent = nullptr);
   ~CIconMenuManager() override;
 
-  // Loads toolbar `id` of the program's resources: its image strip and its list of commands.
-  bool LoadToolbar(unsigned id);
-  // Loads a toolbar from an image strip and a description file: "version width height
-  // count" followed by `count` command ids (0 for a separator). Fails, changing nothing,
-  // when a file is missing or malformed or when its image size differs from the first
-  // toolbar's. A command keeps the image of the first toolbar that names it.
+  // Adds the toolbar's images and gives each named command its image. Fails, changing
+  // nothing, without a strip or when its image size differs from the first toolbar's. A
+  // command keeps the image of the first toolbar that names it.
+  bool LoadToolbar(const MenuToolbar& toolbar);
+  // The same from an image strip and a description file: "version width height count"
+  // followed by `count` command ids, 0 for a separator, which takes no image. Fails also
+  // when a file is missing or malformed.
   bool LoadToolbar(unsigned id, const QString& bitmapFile, const QString& toolbarFile);
 
   // Manages `menu` and its submenus, or every menu of `bar`.
@@ -68,6 +79,8 @@ class CIconMenuManager : public QObject {
 
   int m_bShowImages = 1;
   std::vector<unsigned> m_toolbarIds;
+  // What Refresh loads again.
+  std::vector<MenuToolbar> m_toolbars;
   std::vector<QImage> m_images;
   std::map<int, int> m_imageOfCommand;
   QList<QPointer<QMenu>> m_convertedMenus;

@@ -7,8 +7,8 @@
 
 namespace pelmoro {
 
-bool InstallIconMenus(QWidget* owner, QMenuBar* bar, CIconMenuManager& manager) {
-  if (!manager.LoadToolbar(kMenuToolbarId)) {
+bool InstallIconMenus(QWidget* owner, QMenuBar* bar, CIconMenuManager& manager, const MenuToolbar& toolbar) {
+  if (!manager.LoadToolbar(toolbar)) {
     QMessageBox::warning(owner, QApplication::applicationName(),
                          QString::fromLatin1(CIconMenuManager::kLoadFailedMessage));
     return false;

@@ -38,4 +38,9 @@ QPixmap CheckMarkImage() {
   return QPixmap(QStringLiteral(":/pelmoro/bitmaps/137.png"));
 }
 
+QImage MenuImageStrip() {
+  InitResources();
+  return QImage(QStringLiteral(":/pelmoro/toolbar/128.png"));
+}
+
 }  // namespace pelmoro

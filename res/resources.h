@@ -1,5 +1,6 @@
 #pragma once
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace pelmoro {
@@ -14,5 +15,7 @@ QIcon ApplicationIcon();
 QPixmap ApplicationIconPixmap(int size);
 // The green check mark of the OK buttons, 16 x 16 with a transparent background.
 QPixmap CheckMarkImage();
+// The menu images of the main window's commands, 16 x 16 each, side by side.
+QImage MenuImageStrip();
 
 }  // namespace pelmoro

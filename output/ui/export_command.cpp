@@ -11,19 +11,28 @@ namespace pelmoro {
 
 namespace {
 
-// The JPEG pattern lists both spellings, so .jpeg files show in the dialog too.
-constexpr std::array<ExportFormatEntry, 5> kFormats{{
-    {ImageFormat::Bmp, 40008, ".&BMP", "BMP (*.bmp)"},
-    {ImageFormat::Gif, 40010, ".&GIF", "GIF (*.gif)"},
-    {ImageFormat::Jpeg, 40007, ".&JPG", "JPEG (*.jpg *.jpeg)"},
-    {ImageFormat::Png, 40006, ".&PNG", "PNG (*.png)"},
-    {ImageFormat::Tiff, 40009, ".&TIFF", "TIFF (*.tiff)"},
-}};
+// The file dialog's filter of a format. The JPEG pattern lists both spellings, so .jpeg
+// files show in the dialog too.
+const char* ExportFilter(ImageFormat format) {
+  switch (format) {
+    case ImageFormat::Bmp:
+      return "BMP (*.bmp)";
+    case ImageFormat::Gif:
+      return "GIF (*.gif)";
+    case ImageFormat::Jpeg:
+      return "JPEG (*.jpg *.jpeg)";
+    case ImageFormat::Png:
+      return "PNG (*.png)";
+    case ImageFormat::Tiff:
+      return "TIFF (*.tiff)";
+  }
+  return "";
+}
 
 FileDialogRequest ExportDialogRequest(ImageFormat format) {
   FileDialogRequest request;
   request.caption = QStringLiteral("Save As");
-  request.filter = QString::fromLatin1(ExportFormatFor(format).filter);
+  request.filter = QString::fromLatin1(ExportFilter(format));
   request.defaultSuffix = QString::fromLatin1(DefaultExtension(format) + 1);  // without the dot
   request.directory = StartFolder();
   return request;
@@ -44,14 +53,6 @@ Status WritePicture(const QString& path, ImageFormat format, const CMemoryDC& dc
 }
 
 }  // namespace
-
-const std::array<ExportFormatEntry, 5>& ExportFormats() { return kFormats; }
-
-const ExportFormatEntry& ExportFormatFor(ImageFormat format) {
-  for (const ExportFormatEntry& entry : kFormats)
-    if (entry.format == format) return entry;
-  return kFormats.front();
-}
 
 QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts) {
   return prompts.SaveFileName(parent, ExportDialogRequest(format));

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <optional>
 
 #include "output/image.h"
@@ -13,17 +12,14 @@ namespace pelmoro {
 class CMemoryDC;
 class UserPrompts;
 
-// One entry of the picture export: its menu command, menu text and file dialog filter.
-struct ExportFormatEntry {
-  ImageFormat format;
+// A picture export command of the main window: its identifier, its menu text ("&" before
+// the mnemonic) and the format it writes. The preview's context menu offers the same
+// commands for the selection.
+struct ExportCommand {
   int commandId;
   const char* menuText;
-  const char* filter;
+  ImageFormat format;
 };
-
-// The five formats in the order the menus show them: BMP, GIF, JPG, PNG, TIFF.
-const std::array<ExportFormatEntry, 5>& ExportFormats();
-const ExportFormatEntry& ExportFormatFor(ImageFormat format);
 
 // Asks for the file a picture export in the format goes to: the save dialog with the
 // format's filter and default suffix, starting in the start folder. Empty when the user

@@ -100,7 +100,7 @@ void SelectionController::UpdateCursor(Point point) {
 
 bool SelectionController::OnRightButtonDown(Point point, const QPoint& globalPoint) {
   if (m_host.HasLoadError()) return false;
-  const auto menu = BuildSelectionMenu(false, m_host.Model().Tracker(), point, m_host.HostWidget());
+  const auto menu = BuildSelectionMenu(false, m_host.Model().Tracker(), point, m_exportCommands, m_host.HostWidget());
   if (const QAction* chosen = menu->exec(globalPoint)) RunMenuCommand(chosen->data().toInt());
   return true;
 }
@@ -111,7 +111,7 @@ void SelectionController::RunMenuCommand(int commandId) {
     if (RunFillTypeDialog(fill, m_host.HostWidget())) m_host.SetFill(fill);
     return;
   }
-  if (const auto format = SelectionExportFormat(commandId)) m_host.ExportSelection(*format);
+  if (const auto format = SelectionExportFormat(commandId, m_exportCommands)) m_host.ExportSelection(*format);
 }
 
 void SelectionController::OnShowSelSize(std::unique_ptr<CSizeInfo> info) {

@@ -2,10 +2,12 @@
 #include <QPoint>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "model/fill_settings.h"
 #include "output/image.h"
 #include "output/selection_model.h"
+#include "output/ui/export_command.h"
 #include "output/ui/selection_size_tip.h"
 
 class QWidget;
@@ -49,6 +51,8 @@ class SelectionController : private SelectionOwner {
   bool OnRightButtonDown(Point point, const QPoint& globalPoint);
   // Carries out a context menu command: the fill type dialog or a selection export.
   void RunMenuCommand(int commandId);
+  // The export commands "Save selection as..." offers; none until they are given.
+  void SetExportCommands(std::vector<ExportCommand> commands) { m_exportCommands = std::move(commands); }
 
   bool IsTracking() const;
   const CSizeInfo* SizeInfo() const { return m_pSizeInfo.get(); }
@@ -66,6 +70,7 @@ class SelectionController : private SelectionOwner {
   void Repaint();
 
   SelectionHost& m_host;
+  std::vector<ExportCommand> m_exportCommands;
   Point m_ptCursor;
   std::unique_ptr<CSizeInfo> m_pSizeInfo;
   SelectionSizeTip m_sizeTip;

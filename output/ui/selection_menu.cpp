@@ -10,23 +10,23 @@ bool InsideSelectionFrame(const CSelectionTracker* tracker, Point point) {
 }
 
 std::unique_ptr<QMenu> BuildSelectionMenu(bool loadError, const CSelectionTracker* tracker, Point point,
-                                          QWidget* parent) {
+                                          std::span<const ExportCommand> exports, QWidget* parent) {
   if (loadError) return nullptr;
   auto menu = std::make_unique<QMenu>(parent);
   menu->addAction(QStringLiteral("Change fill type"))->setData(kChangeFillTypeId);
   if (InsideSelectionFrame(tracker, point)) {
     QMenu* save = menu->addMenu(QStringLiteral("Save selection as..."));
-    for (const ExportFormatEntry& entry : ExportFormats()) {
+    for (const ExportCommand& command : exports) {
       // The menu texts without their keyboard mnemonic: ".BMP", ".GIF", ...
-      save->addAction(QString::fromLatin1(entry.menuText).remove(QLatin1Char('&')))->setData(entry.commandId);
+      save->addAction(QString::fromLatin1(command.menuText).remove(QLatin1Char('&')))->setData(command.commandId);
     }
   }
   return menu;
 }
 
-std::optional<ImageFormat> SelectionExportFormat(int commandId) {
-  for (const ExportFormatEntry& entry : ExportFormats()) {
-    if (entry.commandId == commandId) return entry.format;
+std::optional<ImageFormat> SelectionExportFormat(int commandId, std::span<const ExportCommand> exports) {
+  for (const ExportCommand& command : exports) {
+    if (command.commandId == commandId) return command.format;
   }
   return std::nullopt;
 }

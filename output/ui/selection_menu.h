@@ -2,8 +2,10 @@
 #include <QMenu>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "output/image.h"
+#include "output/ui/export_command.h"
 #include "render/geometry.h"
 
 namespace pelmoro {
@@ -19,13 +21,13 @@ constexpr int kChangeFillTypeId = 446;
 bool InsideSelectionFrame(const CSelectionTracker* tracker, Point point);
 
 // The preview's context menu for a right click at `point`: "Change fill type" always, and
-// the submenu "Save selection as..." with the five formats when the click lies inside the
-// selection frame. No menu at all while the loading error is shown. Each entry carries
-// its command identifier as data.
+// the submenu "Save selection as..." with the export commands (their texts without the
+// mnemonic) when the click lies inside the selection frame. No menu at all while the
+// loading error is shown. Each entry carries its command identifier as data.
 std::unique_ptr<QMenu> BuildSelectionMenu(bool loadError, const CSelectionTracker* tracker, Point point,
-                                          QWidget* parent = nullptr);
+                                          std::span<const ExportCommand> exports, QWidget* parent = nullptr);
 
-// The picture format a "Save selection as..." entry exports; nothing for other commands.
-std::optional<ImageFormat> SelectionExportFormat(int commandId);
+// The picture format an export command writes; nothing for other commands.
+std::optional<ImageFormat> SelectionExportFormat(int commandId, std::span<const ExportCommand> exports);
 
 }  // namespace pelmoro

@@ -43,7 +43,8 @@ TEST_F(Export, LosslessFormatsHoldExactlyThePipelinePixels) {
 TEST_F(Export, EveryMenuEntryWritesItsFormat) {
   const char* names[] = {"a.bmp", "a.gif", "a.jpg", "a.png", "a.tiff"};
   const char* readerFormats[] = {"bmp", "gif", "jpeg", "png", "tiff"};
-  const auto& formats = ExportFormats();
+  const std::vector<ExportCommand> formats = ExportCommands();
+  ASSERT_EQ(formats.size(), 5u);
   for (std::size_t i = 0; i < formats.size(); ++i) {
     shown.prompts.answer = File(names[i]);
     dialog().Action(formats[i].commandId)->trigger();
@@ -59,7 +60,7 @@ TEST_F(Export, EveryMenuEntryWritesItsFormat) {
 }
 
 TEST_F(Export, SelectionFrameIsLeftOutAndStaysShown) {
-  dialog().Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
+  dialog().Action(ID_ENABLE_SELECTION)->trigger();
   preview().Tracker()->m_rect = Rect{30, 40, 150, 120};
   const QImage withFrame = Shown(&preview());
   const QImage expected = PipelinePicture(preview().Picture());

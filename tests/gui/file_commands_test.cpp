@@ -20,7 +20,7 @@ class FileCommands : public ::testing::Test {
  protected:
   CFaceDlg& dialog() { return *shown.dialog; }
   CFacePreview& preview() { return shown.dialog->Preview(); }
-  QAction* selectionItem() { return dialog().Action(CFaceDlg::ID_ENABLE_SELECTION); }
+  QAction* selectionItem() { return dialog().Action(ID_ENABLE_SELECTION); }
   QString File(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
   void Answer(const QString& path) { shown.prompts.answer = path; }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/face_dlg.h"
+#include "controls/icon_menu.h"
 #include "gui_test_support.h"
 #include "model/random.h"
 #include "render/ui/face_preview.h"
@@ -84,8 +85,23 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 1)), QStringList({"Enable selection"}));
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 2)), QStringList({"&About"}));
   for (int id : {40012, 40001, 40002, 40003, 40004, 40017}) EXPECT_NE(dialog.Action(id), nullptr) << id;
-  EXPECT_TRUE(dialog.Action(CFaceDlg::ID_ENABLE_SELECTION)->isEnabled());
-  EXPECT_FALSE(dialog.Action(CFaceDlg::ID_ENABLE_SELECTION)->isChecked());
+  EXPECT_TRUE(dialog.Action(ID_ENABLE_SELECTION)->isEnabled());
+  EXPECT_FALSE(dialog.Action(ID_ENABLE_SELECTION)->isChecked());
+}
+
+TEST(MainWindow, MenuImagesGoToTheNineCommandsOfTheToolbar) {
+  CFaceDlg dialog(1);
+  ASSERT_TRUE(dialog.IsCreated());
+  const CIconMenuManager& manager = dialog.MenuManager();
+  EXPECT_EQ(manager.ImageCount(), 9);
+  EXPECT_EQ(manager.BitmapSize(), QSize(16, 16));
+  EXPECT_EQ(manager.ButtonSize(), QSize(18, 18));
+  EXPECT_EQ(manager.ToolbarIds(), (std::vector<unsigned>{128}));
+  const int expected[] = {40012, 40001, 40002, 40008, 40010, 40007, 40006, 40009, 40004};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(manager.ImageOfCommand(expected[i]), i);
+  EXPECT_EQ(manager.ImageOfCommand(ID_APP_EXIT), -1);
+  EXPECT_EQ(manager.ImageOfCommand(ID_ENABLE_SELECTION), -1);
+  for (int i = 0; i < 9; ++i) EXPECT_NE(manager.Image(i), manager.Image((i + 1) % 9)) << i;
 }
 
 TEST(MainWindow, EnterLeavesTheWindowOpenAndEscapeClosesIt) {
@@ -108,7 +124,7 @@ TEST(MainWindow, CloseBoxAndExitEndTheWindow) {
   ShownDialog closed;
   closed.dialog->close();
   ShownDialog exited;
-  exited.dialog->Action(CFaceDlg::ID_APP_EXIT)->trigger();
+  exited.dialog->Action(ID_APP_EXIT)->trigger();
   EXPECT_FALSE(closed.dialog->isVisible());
   EXPECT_FALSE(exited.dialog->isVisible());
 }

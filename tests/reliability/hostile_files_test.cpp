@@ -70,7 +70,7 @@ class HostileFiles : public ::testing::Test {
   }
   void Export(ImageFormat format, const QString& path) {
     shown.prompts.answer = path;
-    dialog().Action(ExportFormatFor(format).commandId)->trigger();
+    dialog().Action(ExportCommandId(format))->trigger();
   }
 
   ProgramState State() {
@@ -371,7 +371,8 @@ TEST_F(HostileFiles, FullDiskKeepsEveryOldFileAndTheLoadingError) {
   const std::vector<std::uint8_t> oldDocument(kDocumentSize, 0x5A);
   PutFileBytes(document, oldDocument);
   std::vector<QString> pictures;
-  for (const ExportFormatEntry& entry : ExportFormats()) {
+  const std::vector<ExportCommand> exports = ExportCommands();
+  for (const ExportCommand& entry : exports) {
     pictures.push_back(Path(QStringLiteral("old") + QString::fromLatin1(DefaultExtension(entry.format))));
     PutFileBytes(pictures.back(), {'o', 'l', 'd'});
   }
@@ -380,7 +381,7 @@ TEST_F(HostileFiles, FullDiskKeepsEveryOldFileAndTheLoadingError) {
   const ProgramState before = State();
   SimulateDiskFullForTesting(true);
   Save(document);
-  for (std::size_t i = 0; i < pictures.size(); ++i) Export(ExportFormats()[i].format, pictures[i]);
+  for (std::size_t i = 0; i < pictures.size(); ++i) Export(exports[i].format, pictures[i]);
   SimulateDiskFullForTesting(false);
 
   ASSERT_EQ(errors().size(), 1 + pictures.size());

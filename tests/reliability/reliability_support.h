@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui_support/user_prompts.h"
 #include "tests/gui/slider_geometry.h"
+#include "ui_support/user_prompts.h"
 
 class QSlider;
 class QWidget;

@@ -206,7 +206,7 @@ class Soak : public ::testing::Test {
 
   CFaceDlg& dialog() { return *shown.dialog; }
   CFacePreview& preview() { return shown.dialog->Preview(); }
-  QAction* selectionItem() { return dialog().Action(CFaceDlg::ID_ENABLE_SELECTION); }
+  QAction* selectionItem() { return dialog().Action(ID_ENABLE_SELECTION); }
   QString Path(const QString& name) const { return folder.filePath(name); }
   // The action is to end with one message naming the file and the system's reason.
   void ExpectMessage(const QString& path, const char* reason) { expectedMessages.push_back({path, reason}); }
@@ -290,7 +290,7 @@ class Soak : public ::testing::Test {
 
   void New() {
     const Color solid = preview().Fill().m_crBackground;
-    dialog().Action(CFaceDlg::ID_FILE_NEW)->trigger();
+    dialog().Action(ID_FILE_NEW)->trigger();
     EXPECT_FALSE(preview().LoadError());
     EXPECT_TRUE(ControlsShowTheRecord(dialog()));
     FillSettings expected;
@@ -309,7 +309,7 @@ class Soak : public ::testing::Test {
     if (failure == 1) ExpectMessage(shown.prompts.answer, "No such file or directory");
     const bool loadError = preview().LoadError();
     SimulateDiskFullForTesting(failure == 0);
-    dialog().Action(CFaceDlg::ID_FILE_SAVE)->trigger();
+    dialog().Action(ID_FILE_SAVE)->trigger();
     SimulateDiskFullForTesting(false);
     if (failure <= 1) {
       EXPECT_EQ(FileBytes(path), old) << "a failed Save changed the old file";
@@ -330,7 +330,7 @@ class Soak : public ::testing::Test {
     const bool selection = dialog().IsSelectionEnabled();
     const bool loadError = preview().LoadError();
     if (!info.isFile()) {
-      dialog().Action(CFaceDlg::ID_FILE_OPEN)->trigger();
+      dialog().Action(ID_FILE_OPEN)->trigger();
       ExpectMessage(path, info.isDir() ? "Is a directory" : "No such file or directory");
       EXPECT_EQ(preview().Face(), expectedFace);
       EXPECT_EQ(preview().Fill(), expectedFill);
@@ -339,7 +339,7 @@ class Soak : public ::testing::Test {
     }
     const std::vector<std::uint8_t> head = HeadBytes(path);
     const LoadReport report = DecodeDocument(head.data(), head.size(), expectedFace, expectedFill);
-    dialog().Action(CFaceDlg::ID_FILE_OPEN)->trigger();
+    dialog().Action(ID_FILE_OPEN)->trigger();
     EXPECT_EQ(preview().Face(), expectedFace);
     EXPECT_EQ(preview().Fill(), expectedFill);
     EXPECT_EQ(preview().LoadError(), report.LoadError());
@@ -353,7 +353,8 @@ class Soak : public ::testing::Test {
   }
 
   void Export() {
-    const ExportFormatEntry& entry = ExportFormats()[Pick(static_cast<int>(ExportFormats().size()))];
+    const std::vector<ExportCommand> exports = ExportCommands();
+    const ExportCommand& entry = exports[Pick(static_cast<int>(exports.size()))];
     const bool selectionOnly = preview().HasSelection() && Chance(40);
     const QString path = Path(QStringLiteral("export") + QString::fromLatin1(DefaultExtension(entry.format)));
     const std::vector<std::uint8_t> old = FileBytes(path);

@@ -24,7 +24,7 @@ class SelectionExport : public ::testing::Test {
     dialog.SetUserPrompts(prompts);
     dialog.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    dialog.Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
+    dialog.Action(ID_ENABLE_SELECTION)->trigger();
   }
 
   CFacePreview& preview() { return dialog.Preview(); }

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/menu_commands.h"
 #include "fill/ui/fill_type_dlg.h"
 #include "model/random.h"
 #include "output/ui/selection_controller.h"
@@ -35,6 +36,7 @@ class Selection : public ::testing::Test {
     FillSettings fill = preview.Fill();
     fill.ApplyStartupFill();
     preview.SetFill(fill);
+    preview.Selection().SetExportCommands(ExportCommands());
     QObject::connect(&preview, &CFacePreview::selectionExportRequested,
                      [this](ImageFormat format) { exported.push_back(format); });
   }
@@ -190,19 +192,19 @@ const std::vector<std::string> kFillAndSave{"Change fill type=446",
 
 TEST(SelectionMenu, OffersTheSelectionExportOnlyForAClickInsideTheFrame) {
   const CSelectionTracker tracker(Rect{50, 50, 100, 100}, 10);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {75, 75}).get()), kFillAndSave);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {50, 50}).get()), kFillAndSave);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {99, 99}).get()), kFillAndSave);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {100, 75}).get()), kFillOnly);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {75, 100}).get()), kFillOnly);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {10, 10}).get()), kFillOnly);
-  EXPECT_EQ(Entries(BuildSelectionMenu(false, nullptr, {75, 75}).get()), kFillOnly);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {75, 75}, ExportCommands()).get()), kFillAndSave);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {50, 50}, ExportCommands()).get()), kFillAndSave);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {99, 99}, ExportCommands()).get()), kFillAndSave);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {100, 75}, ExportCommands()).get()), kFillOnly);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {75, 100}, ExportCommands()).get()), kFillOnly);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, &tracker, {10, 10}, ExportCommands()).get()), kFillOnly);
+  EXPECT_EQ(Entries(BuildSelectionMenu(false, nullptr, {75, 75}, ExportCommands()).get()), kFillOnly);
 }
 
 TEST(SelectionMenu, NoMenuWhileTheLoadingErrorIsShown) {
   const CSelectionTracker tracker(Rect{50, 50, 100, 100}, 10);
-  EXPECT_EQ(BuildSelectionMenu(true, &tracker, {75, 75}), nullptr);
-  EXPECT_EQ(BuildSelectionMenu(true, nullptr, {10, 10}), nullptr);
+  EXPECT_EQ(BuildSelectionMenu(true, &tracker, {75, 75}, ExportCommands()), nullptr);
+  EXPECT_EQ(BuildSelectionMenu(true, nullptr, {10, 10}, ExportCommands()), nullptr);
 }
 
 TEST_F(Selection, RightClickOpensTheMenuForThePointUnlessTheLoadingErrorIsShown) {
