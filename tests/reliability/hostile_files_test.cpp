@@ -56,17 +56,17 @@ class HostileFiles : public ::testing::Test {
  protected:
   CFaceDlg& dialog() { return *shown.dialog; }
   CFacePreview& preview() { return shown.dialog->Preview(); }
-  QAction* selectionItem() { return dialog().Action(CFaceDlg::ID_ENABLE_SELECTION); }
+  QAction* selectionItem() { return dialog().Action(ID_ENABLE_SELECTION); }
   const std::vector<QString>& errors() const { return shown.prompts.errors; }
   QString Path(const QString& name) const { return folder.filePath(name); }
 
   void Open(const QString& path) {
     shown.prompts.answer = path;
-    dialog().Action(CFaceDlg::ID_FILE_OPEN)->trigger();
+    dialog().Action(ID_FILE_OPEN)->trigger();
   }
   void Save(const QString& path) {
     shown.prompts.answer = path;
-    dialog().Action(CFaceDlg::ID_FILE_SAVE)->trigger();
+    dialog().Action(ID_FILE_SAVE)->trigger();
   }
   void Export(ImageFormat format, const QString& path) {
     shown.prompts.answer = path;
