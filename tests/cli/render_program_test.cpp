@@ -20,7 +20,7 @@
 #include "output/image_writer.h"
 #include "render/face_picture.h"
 #include "render/memory_dc.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace pelmoro {
 namespace {

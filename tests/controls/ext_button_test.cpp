@@ -7,13 +7,11 @@
 #include <QTest>
 
 #include "controls/ui_font.h"
-#include "tests/controls/widget_pixels.h"
+#include "tests/support/widget_pictures.h"
+#include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
 namespace {
-
-using test::PixelAt;
-using test::Snapshot;
 
 const QColor kFace(200, 200, 200);
 const QColor kLight(255, 255, 255);
@@ -46,8 +44,8 @@ class ExtButtonTest : public ::testing::Test {
     QCursor::setPos(button.mapToGlobal(Centre()));
     QTest::mouseMove(&button, Centre());
   }
-  Color TopLeft() { return PixelAt(Snapshot(button), 0, 0); }
-  Color BottomRight() { return PixelAt(Snapshot(button), button.width() - 1, button.height() - 1); }
+  Color TopLeft() { return PixelAt(Shown(&button), 0, 0); }
+  Color BottomRight() { return PixelAt(Shown(&button), button.width() - 1, button.height() - 1); }
 
   CExtButtonCtrl button{QStringLiteral("Random face")};
 };
@@ -73,9 +71,9 @@ TEST_F(ExtButtonTest, FrameShowsOnlyWhileHotOrPressed) {
 }
 
 TEST_F(ExtButtonTest, PressedIconAndCaptionMoveOnePixelRightAndDown) {
-  const QImage normal = Snapshot(button);
+  const QImage normal = Shown(&button);
   QTest::mousePress(&button, Qt::LeftButton, {}, Centre());
-  const QImage pressed = Snapshot(button);
+  const QImage pressed = Shown(&button);
   QTest::mouseRelease(&button, Qt::LeftButton, {}, Centre());
 
   const QRect icon = BoundsOf(normal, kIconColor);
@@ -92,7 +90,7 @@ TEST_F(ExtButtonTest, PressedIconAndCaptionMoveOnePixelRightAndDown) {
 
 TEST_F(ExtButtonTest, DisabledButtonGreysItsCaptionAndEmbossesItsIcon) {
   button.setEnabled(false);
-  const QImage image = Snapshot(button);
+  const QImage image = Shown(&button);
   EXPECT_TRUE(BoundsOf(image, kIconColor).isEmpty());
   EXPECT_EQ(BoundsOf(image, kShadow), QRect(4, 6, 16, 16));
   EXPECT_EQ(PixelAt(image, 4 + 16, 6 + 16), FromQColor(kLight));  // the raised copy's corner
@@ -102,7 +100,7 @@ TEST_F(ExtButtonTest, DisabledButtonGreysItsCaptionAndEmbossesItsIcon) {
 
 TEST_F(ExtButtonTest, ButtonWithoutCaptionDrawsOnlyTheIcon) {
   button.setText(QString());
-  const QImage image = Snapshot(button);
+  const QImage image = Shown(&button);
   EXPECT_EQ(BoundsOf(image, kIconColor), QRect(4, 6, 16, 16));
   EXPECT_TRUE(BoundsOf(image, kText).isEmpty());
 }

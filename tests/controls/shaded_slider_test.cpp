@@ -4,14 +4,10 @@
 
 #include <QTest>
 
-#include "tests/controls/widget_pixels.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {
-
-using test::CountInRow;
-using test::PixelAt;
-using test::Snapshot;
 
 constexpr Color kThumb = RGB(150, 150, 150);  // every shade of it differs from the others
 constexpr Color kChannel = RGB(255, 255, 255);
@@ -55,7 +51,7 @@ TEST_F(ShadedSliderTest, GripRidgesFollowTheThumbWidth) {
   for (const Case& k : {Case{4, 0, 0}, Case{5, 0, 0}, Case{6, 2, 2}, Case{9, 2, 2}, Case{10, 4, 3}, Case{14, 4, 3}}) {
     SCOPED_TRACE(k.width);
     slider.SetThumbWidth(k.width);
-    const Ridges r = CountRidges(Snapshot(slider), slider.ThumbRect(), InnerThumb(), slider.PaintColors());
+    const Ridges r = CountRidges(Shown(&slider), slider.ThumbRect(), InnerThumb(), slider.PaintColors());
     EXPECT_EQ(r.tips, k.light);
     EXPECT_EQ(r.light, k.light);
     EXPECT_EQ(r.dark, k.dark);
@@ -65,7 +61,7 @@ TEST_F(ShadedSliderTest, GripRidgesFollowTheThumbWidth) {
 }
 
 TEST_F(ShadedSliderTest, ThumbHasAnOutlinedBevelWithShadedCorners) {
-  const QImage image = Snapshot(slider);
+  const QImage image = Shown(&slider);
   const Rect t = slider.ThumbRect();
   const Rect d = InnerThumb();
   const SliderColors c = slider.PaintColors();
@@ -85,13 +81,13 @@ TEST_F(ShadedSliderTest, PressedThumbIsDarkerUntilReleased) {
   const QPoint centre((d.left + d.right) / 2, (d.top + d.bottom) / 2);
   QTest::mousePress(&slider, Qt::LeftButton, {}, centre);
   ASSERT_TRUE(slider.isSliderDown());
-  QImage image = Snapshot(slider);
+  QImage image = Shown(&slider);
   EXPECT_EQ(PixelAt(image, d.left + 3, d.top + 2), Darken(kThumb, 51));
   EXPECT_EQ(PixelAt(image, d.left, d.top + 5), kThumb);  // the bevel is made from the darker face
   EXPECT_EQ(PixelAt(image, d.right - 1, d.top + 5), Darken(Darken(kThumb, 51), 51));
 
   QTest::mouseRelease(&slider, Qt::LeftButton, {}, centre);
-  image = Snapshot(slider);
+  image = Shown(&slider);
   EXPECT_EQ(PixelAt(image, d.left + 3, d.top + 2), kThumb);
 }
 
@@ -99,13 +95,13 @@ TEST_F(ShadedSliderTest, DisabledSliderHasAFaceColouredChannelAndNoRidges) {
   const Rect k = slider.ChannelRect();
   const int x = k.right - 10;  // clear of the thumb, which sits at 0
   const int y = k.top + 3;
-  EXPECT_EQ(PixelAt(Snapshot(slider), x, y), kChannel);
+  EXPECT_EQ(PixelAt(Shown(&slider), x, y), kChannel);
 
   slider.setEnabled(false);
   const QColor button = slider.palette().color(QPalette::Button);
   const Color face = RGB(button.red(), button.green(), button.blue());
   ASSERT_NE(face, kChannel);
-  const QImage image = Snapshot(slider);
+  const QImage image = Shown(&slider);
   EXPECT_EQ(PixelAt(image, x, y), face);
   const Ridges r = CountRidges(image, slider.ThumbRect(), InnerThumb(), slider.PaintColors());
   EXPECT_EQ(r.light + r.dark + r.tips, 0);

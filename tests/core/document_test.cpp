@@ -8,7 +8,7 @@
 
 #include "model/random.h"
 #include "model/safe_file.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace pelmoro {
 namespace {

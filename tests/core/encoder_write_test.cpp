@@ -10,7 +10,7 @@
 #include "encoder_test_pictures.h"
 #include "model/safe_file.h"
 #include "output/image_writer.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace pelmoro {
 namespace {

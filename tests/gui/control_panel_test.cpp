@@ -11,9 +11,11 @@
 
 #include "app/face_dlg.h"
 #include "app/list_mapping.h"
-#include "gui_test_support.h"
 #include "model/random.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/slider_geometry.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {

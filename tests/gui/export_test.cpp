@@ -7,11 +7,13 @@
 #include <QTemporaryDir>
 
 #include "app/face_dlg.h"
-#include "gui_test_support.h"
 #include "model/safe_file.h"
 #include "output/selection_tracker.h"
 #include "output/ui/export_command.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/qt_files.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {

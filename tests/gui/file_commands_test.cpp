@@ -8,10 +8,12 @@
 #include <QTemporaryDir>
 
 #include "app/face_dlg.h"
-#include "gui_test_support.h"
 #include "model/document.h"
 #include "model/safe_file.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/qt_files.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {

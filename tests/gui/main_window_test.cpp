@@ -15,9 +15,10 @@
 
 #include "app/face_dlg.h"
 #include "controls/icon_menu.h"
-#include "gui_test_support.h"
 #include "model/random.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {

@@ -5,10 +5,11 @@
 #include <QTest>
 
 #include "fill/ui/fill_preview.h"
-#include "gui_test_support.h"
 #include "model/random.h"
 #include "output/selection_tracker.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {
@@ -17,12 +18,7 @@ class Preview : public ::testing::Test {
  protected:
   Preview() : preview(random) {
     CRandom faces(9);
-    CFace face = preview.Face();
-    face.Randomize(faces);
-    preview.SetFace(face);
-    FillSettings fill = preview.Fill();
-    fill.ApplyStartupFill();
-    preview.SetFill(fill);
+    ShowRandomFace(preview, faces);
   }
   QImage Face() const { return PipelinePicture(preview.Picture()); }
 

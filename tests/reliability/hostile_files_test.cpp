@@ -109,7 +109,7 @@ class HostileFiles : public ::testing::Test {
 
   // Puts the dialog into the loading-error state with a document that ends at once.
   void ShowLoadingError() {
-    PutFileBytes(Path("broken.plm"), {});
+    WriteBytes(Path("broken.plm"), {});
     Open(Path("broken.plm"));
     ASSERT_TRUE(preview().LoadError());
   }
@@ -169,7 +169,7 @@ class HostileFiles : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  DialogOnScreen shown;
+  ShownDialog shown{4321};
 };
 
 TEST_F(HostileFiles, ShortAndGarbageDocumentsShowTheLoadingErrorAndKeepWhatWasNotRead) {
@@ -193,7 +193,7 @@ TEST_F(HostileFiles, ShortAndGarbageDocumentsShowTheLoadingErrorAndKeepWhatWasNo
     selectionItem()->trigger();
     ASSERT_TRUE(preview().HasSelection());
     const ProgramState before = State();
-    PutFileBytes(Path(c.name), c.bytes);
+    WriteBytes(Path(c.name), c.bytes);
     Open(Path(c.name));
 
     EXPECT_TRUE(errors().empty()) << "a broken document shows in the picture, not in a message";
@@ -202,7 +202,7 @@ TEST_F(HostileFiles, ShortAndGarbageDocumentsShowTheLoadingErrorAndKeepWhatWasNo
     const ProgramState after = State();
     EXPECT_EQ(after.sliders, before.sliders) << "the controls keep showing the old face";
     EXPECT_EQ(after.lists, before.lists);
-    EXPECT_EQ(FileBytes(Path(c.name)), c.bytes) << "Open never writes";
+    EXPECT_EQ(ReadBytes(Path(c.name)), c.bytes) << "Open never writes";
 
     // What the record holds: the words the file had, the old values for the rest.
     CFace expectedFace = before.face;
@@ -231,7 +231,7 @@ TEST_F(HostileFiles, ShortAndGarbageDocumentsShowTheLoadingErrorAndKeepWhatWasNo
   std::copy(std::begin(header), std::end(header), expected.begin());
   const std::uint8_t gradient[] = {0x01, 0x00, 0x00, 0x00};
   std::copy(std::begin(gradient), std::end(gradient), expected.begin() + kFacePartSize);
-  EXPECT_EQ(FileBytes(Path("garbage saved.plm")), expected);
+  EXPECT_EQ(ReadBytes(Path("garbage saved.plm")), expected);
   ExpectWindowShowsTheRecord();
 }
 
@@ -240,7 +240,7 @@ TEST_F(HostileFiles, HugeDocumentIsReadOnlyAtItsStart) {
   FillSettings documentFill;
   const auto document = OtherDocument(&documentFace, &documentFill);
   const QString path = Path("huge.plm");
-  PutFileBytes(path, std::vector<std::uint8_t>(document.begin(), document.end()));
+  WriteBytes(path, std::vector<std::uint8_t>(document.begin(), document.end()));
   // Four gigabytes that take no room on disk: the rest of the file is a hole.
   const int fd = open(NativePath(path).c_str(), O_WRONLY);
   ASSERT_GE(fd, 0);
@@ -275,7 +275,7 @@ TEST_F(HostileFiles, FileWithoutReadPermissionIsReportedAndChangesNothing) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
   const QString unreadable = Path("locked.plm");
   const auto document = OtherDocument();
-  PutFileBytes(unreadable, std::vector<std::uint8_t>(document.begin(), document.end()));
+  WriteBytes(unreadable, std::vector<std::uint8_t>(document.begin(), document.end()));
   ASSERT_EQ(chmod(NativePath(unreadable).c_str(), 0200), 0);
   ExpectRefusedOpens({{unreadable, "Permission denied"}});
 }
@@ -298,7 +298,7 @@ TEST_F(HostileFiles, NamesWithSpacesNonAsciiLettersAndControlCharactersWorkAndSh
     EXPECT_NE(std::find(entries.begin(), entries.end(), name.toUtf8().toStdString()), entries.end())
         << "the file is not stored under the name as typed";
     const auto expected = EncodeDocument(face, fill);
-    EXPECT_EQ(FileBytes(path), std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(expected.begin(), expected.end()));
 
     dialog().OnNew();
     Open(path);
@@ -345,8 +345,8 @@ TEST_F(HostileFiles, FolderWithoutWritePermissionKeepsTheOldFilesAndTheLoadingEr
   const QString picture = Path("locked/old.bmp");
   const std::vector<std::uint8_t> oldDocument(kDocumentSize, 0x5A);
   const std::vector<std::uint8_t> oldPicture{'o', 'l', 'd'};
-  PutFileBytes(document, oldDocument);
-  PutFileBytes(picture, oldPicture);
+  WriteBytes(document, oldDocument);
+  WriteBytes(picture, oldPicture);
   ASSERT_EQ(chmod(NativePath(Path("locked")).c_str(), 0555), 0);
 
   ShowLoadingError();
@@ -361,20 +361,20 @@ TEST_F(HostileFiles, FolderWithoutWritePermissionKeepsTheOldFilesAndTheLoadingEr
   EXPECT_TRUE(errors()[1].contains(picture)) << errors()[1].toStdString();
   for (const QString& message : errors()) EXPECT_TRUE(message.contains("Permission denied")) << message.toStdString();
   EXPECT_EQ(State(), before) << "a failed Save clears nothing";
-  EXPECT_EQ(FileBytes(document), oldDocument);
-  EXPECT_EQ(FileBytes(picture), oldPicture);
+  EXPECT_EQ(ReadBytes(document), oldDocument);
+  EXPECT_EQ(ReadBytes(picture), oldPicture);
   EXPECT_EQ(FolderEntries(Path("locked")), (std::vector<std::string>{"old.bmp", "old.plm"}));
 }
 
 TEST_F(HostileFiles, FullDiskKeepsEveryOldFileAndTheLoadingError) {
   const QString document = Path("old.plm");
   const std::vector<std::uint8_t> oldDocument(kDocumentSize, 0x5A);
-  PutFileBytes(document, oldDocument);
+  WriteBytes(document, oldDocument);
   std::vector<QString> pictures;
   const std::vector<ExportCommand> exports = ExportCommands();
   for (const ExportCommand& entry : exports) {
     pictures.push_back(Path(QStringLiteral("old") + QString::fromLatin1(DefaultExtension(entry.format))));
-    PutFileBytes(pictures.back(), {'o', 'l', 'd'});
+    WriteBytes(pictures.back(), {'o', 'l', 'd'});
   }
   ShowLoadingError();
   const std::vector<std::string> entries = FolderEntries(folder.path());
@@ -387,16 +387,16 @@ TEST_F(HostileFiles, FullDiskKeepsEveryOldFileAndTheLoadingError) {
   ASSERT_EQ(errors().size(), 1 + pictures.size());
   for (const QString& message : errors()) EXPECT_TRUE(message.contains("No space left")) << message.toStdString();
   EXPECT_EQ(State(), before) << "a failed Save clears nothing";
-  EXPECT_EQ(FileBytes(document), oldDocument);
+  EXPECT_EQ(ReadBytes(document), oldDocument);
   for (const QString& picture : pictures)
-    EXPECT_EQ(FileBytes(picture), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << picture.toStdString();
+    EXPECT_EQ(ReadBytes(picture), (std::vector<std::uint8_t>{'o', 'l', 'd'})) << picture.toStdString();
   EXPECT_EQ(FolderEntries(folder.path()), entries) << "a temporary file was left behind";
 }
 
 TEST_F(HostileFiles, SavingOntoASymbolicLinkWritesThroughItAndKeepsTheLink) {
   ASSERT_TRUE(QDir(folder.path()).mkdir("real"));
   const QString target = Path("real/face.plm");
-  PutFileBytes(target, std::vector<std::uint8_t>(kDocumentSize, 0x5A));
+  WriteBytes(target, std::vector<std::uint8_t>(kDocumentSize, 0x5A));
   struct Link {
     const char* name;
     const char* pointsTo;
@@ -420,7 +420,7 @@ TEST_F(HostileFiles, SavingOntoASymbolicLinkWritesThroughItAndKeepsTheLink) {
     char pointsTo[256] = {};
     ASSERT_GT(readlink(NativePath(Path(link.name)).c_str(), pointsTo, sizeof pointsTo - 1), 0);
     EXPECT_STREQ(pointsTo, link.pointsTo);
-    EXPECT_EQ(FileBytes(Path(link.target)), std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadBytes(Path(link.target)), std::vector<std::uint8_t>(expected.begin(), expected.end()));
 
     // Open through the link reads the file it points to.
     const CFace saved = preview().Face();
@@ -494,16 +494,16 @@ TEST_F(HostileFiles, PipesAndDevicesAreRefusedWithTheUsualMessage) {
 
 TEST_F(HostileFiles, HardLinksStayOneFileAndARewriteFailingHalfwayPutsTheOldBytesBack) {
   const QString document = Path("a.plm"), picture = Path("a.png");
-  for (const QString& path : {document, picture}) PutFileBytes(path, kOld);
+  for (const QString& path : {document, picture}) WriteBytes(path, kOld);
   fs::create_hard_link(NativePath(document), NativePath(Path("b.plm")));
   fs::create_hard_link(NativePath(picture), NativePath(Path("b.png")));
   Save(document);
   Export(ImageFormat::Png, picture);
-  EXPECT_EQ(FileBytes(Path("b.plm")).size(), kDocumentSize);
+  EXPECT_EQ(ReadBytes(Path("b.plm")).size(), kDocumentSize);
   EXPECT_EQ(QImageReader(Path("b.png")).size(), QSize(224, 192));
 
   // The disk takes 50 bytes of the next rewrite of each, then fails.
-  const auto savedDocument = FileBytes(document), savedPicture = FileBytes(picture);
+  const auto savedDocument = ReadBytes(document), savedPicture = ReadBytes(picture);
   dialog().OnNew();
   SimulateDiskFullForTesting(true, 50);
   Save(document);
@@ -511,7 +511,7 @@ TEST_F(HostileFiles, HardLinksStayOneFileAndARewriteFailingHalfwayPutsTheOldByte
   Export(ImageFormat::Png, picture);
   SimulateDiskFullForTesting(false);
   ExpectMessages(errors(), {document, picture}, "No space left on device");
-  EXPECT_TRUE(FileBytes(Path("b.plm")) == savedDocument && FileBytes(Path("b.png")) == savedPicture);
+  EXPECT_TRUE(ReadBytes(Path("b.plm")) == savedDocument && ReadBytes(Path("b.png")) == savedPicture);
   EXPECT_TRUE(fs::equivalent(NativePath(document), NativePath(Path("b.plm"))) &&
               fs::equivalent(NativePath(picture), NativePath(Path("b.png"))));
   EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"a.plm", "a.png", "b.plm", "b.png"}));
@@ -521,7 +521,7 @@ int g_signalDuringWrite = 0;
 void RaiseSignalDuringWrite() { raise(g_signalDuringWrite); }
 
 TEST_F(HostileFiles, TerminationSignalDuringASaveRemovesTheTemporaryFile) {
-  PutFileBytes(Path("face.plm"), kOld);
+  WriteBytes(Path("face.plm"), kOld);
   for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
     g_signalDuringWrite = signalNumber;
     EXPECT_EXIT(
@@ -532,7 +532,7 @@ TEST_F(HostileFiles, TerminationSignalDuringASaveRemovesTheTemporaryFile) {
         },
         ::testing::KilledBySignal(signalNumber), "");
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"face.plm"});
-    EXPECT_EQ(FileBytes(Path("face.plm")), kOld);
+    EXPECT_EQ(ReadBytes(Path("face.plm")), kOld);
   }
 }
 

@@ -19,32 +19,6 @@
 
 namespace pelmoro {
 
-DialogOnScreen::DialogOnScreen(std::uint32_t seed) : dialog(new CFaceDlg(seed)) {
-  dialog->SetUserPrompts(prompts);
-  dialog->show();
-  (void)QTest::qWaitForWindowExposed(dialog);
-}
-
-DialogOnScreen::~DialogOnScreen() { delete dialog; }
-
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-std::vector<std::uint8_t> FileBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.readAll();
-  return std::vector<std::uint8_t>(data.begin(), data.end());
-}
-
-void PutFileBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    ADD_FAILURE() << "cannot write " << path.toStdString();
-    return;
-  }
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-}
-
 std::vector<std::string> FolderEntries(const QString& folder) {
   std::vector<std::string> names;
   DIR* dir = opendir(NativePath(folder).c_str());

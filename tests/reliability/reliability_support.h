@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/gui/slider_geometry.h"
-#include "ui_support/user_prompts.h"
+#include "tests/support/qt_files.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/slider_geometry.h"
 
 class QSlider;
 class QWidget;
@@ -18,31 +19,6 @@ namespace pelmoro {
 
 class CFaceDlg;
 
-// Answers every file dialog with a prepared path (empty: the user cancels) and collects
-// the error messages instead of showing them.
-class ScriptedPrompts : public UserPrompts {
- public:
-  QString OpenFileName(QWidget*, const FileDialogRequest&) override { return answer; }
-  QString SaveFileName(QWidget*, const FileDialogRequest&) override { return answer; }
-  void ShowError(QWidget*, const QString& message) override { errors.push_back(message); }
-
-  QString answer;
-  std::vector<QString> errors;
-};
-
-// A main dialog on screen, with scripted prompts and a fixed seed.
-struct DialogOnScreen {
-  explicit DialogOnScreen(std::uint32_t seed = 4321);
-  ~DialogOnScreen();
-  ScriptedPrompts prompts;
-  CFaceDlg* dialog;
-};
-
-// The path as the file system spells it (UTF-8 bytes).
-std::string NativePath(const QString& path);
-
-std::vector<std::uint8_t> FileBytes(const QString& path);
-void PutFileBytes(const QString& path, const std::vector<std::uint8_t>& bytes);
 // The names in a folder, without "." and "..".
 std::vector<std::string> FolderEntries(const QString& folder);
 

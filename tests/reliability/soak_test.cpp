@@ -41,6 +41,7 @@
 #include "reliability_support.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/widget_pictures.h"
 #include "ui_support/qt_bridge.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -140,22 +141,6 @@ class AnimationTimerControl : public QObject {
   bool delivering_ = false;
 };
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-  int count() const { return count_; }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++count_;
-    return false;
-  }
-
- private:
-  int count_ = 0;
-};
-
 class Soak : public ::testing::Test {
  protected:
   enum Kind {
@@ -185,18 +170,18 @@ class Soak : public ::testing::Test {
     CFace outOfRange = preview().Face();
     outOfRange.glasses = 5;
     const auto bad = EncodeDocument(outOfRange, preview().Fill());
-    PutFileBytes(Path("empty.plm"), {});
-    PutFileBytes(Path("one byte.plm"), {0xE8});
-    PutFileBytes(Path("face part only.plm"), std::vector<std::uint8_t>(good.begin(), good.begin() + kFacePartSize));
-    PutFileBytes(Path("135 bytes.plm"), std::vector<std::uint8_t>(good.begin(), good.end() - 1));
-    PutFileBytes(Path("ff.plm"), std::vector<std::uint8_t>(kDocumentSize, 0xFF));
-    PutFileBytes(Path("glasses 5.plm"), std::vector<std::uint8_t>(bad.begin(), bad.end()));
+    WriteBytes(Path("empty.plm"), {});
+    WriteBytes(Path("one byte.plm"), {0xE8});
+    WriteBytes(Path("face part only.plm"), std::vector<std::uint8_t>(good.begin(), good.begin() + kFacePartSize));
+    WriteBytes(Path("135 bytes.plm"), std::vector<std::uint8_t>(good.begin(), good.end() - 1));
+    WriteBytes(Path("ff.plm"), std::vector<std::uint8_t>(kDocumentSize, 0xFF));
+    WriteBytes(Path("glasses 5.plm"), std::vector<std::uint8_t>(bad.begin(), bad.end()));
     std::vector<std::uint8_t> longer(good.begin(), good.end());
     longer.resize(100000, 0xAB);
-    PutFileBytes(Path("trailing bytes.plm"), longer);
+    WriteBytes(Path("trailing bytes.plm"), longer);
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.plm"));
     // A four-gigabyte document that is mostly a hole, where the file system allows one.
-    PutFileBytes(Path("huge.plm"), std::vector<std::uint8_t>(good.begin(), good.end()));
+    WriteBytes(Path("huge.plm"), std::vector<std::uint8_t>(good.begin(), good.end()));
     if (truncate(NativePath(Path("huge.plm")).c_str(), off_t{4} << 30) != 0) QFile::remove(Path("huge.plm"));
     openable = {"huge.plm",  "empty.plm",     "one byte.plm",       "face part only.plm", "135 bytes.plm",
                 "ff.plm",    "glasses 5.plm", "trailing bytes.plm", "folder.plm",         "missing.plm",
@@ -301,7 +286,7 @@ class Soak : public ::testing::Test {
 
   void Save() {
     const QString path = Path(saveable[Pick(static_cast<int>(saveable.size()))]);
-    const std::vector<std::uint8_t> old = FileBytes(path);
+    const std::vector<std::uint8_t> old = ReadBytes(path);
     const auto bytes = EncodeDocument(preview().Face(), preview().Fill());
     const int failure = Pick(10);  // 0: a full disk, 1: a folder that does not exist
     shown.prompts.answer = failure == 1 ? Path("no such folder/face.plm") : path;
@@ -312,10 +297,10 @@ class Soak : public ::testing::Test {
     dialog().Action(ID_FILE_SAVE)->trigger();
     SimulateDiskFullForTesting(false);
     if (failure <= 1) {
-      EXPECT_EQ(FileBytes(path), old) << "a failed Save changed the old file";
+      EXPECT_EQ(ReadBytes(path), old) << "a failed Save changed the old file";
       EXPECT_EQ(preview().LoadError(), loadError);
     } else {
-      EXPECT_EQ(FileBytes(path), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+      EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
       EXPECT_FALSE(preview().LoadError());
     }
   }
@@ -357,7 +342,7 @@ class Soak : public ::testing::Test {
     const ExportCommand& entry = exports[Pick(static_cast<int>(exports.size()))];
     const bool selectionOnly = preview().HasSelection() && Chance(40);
     const QString path = Path(QStringLiteral("export") + QString::fromLatin1(DefaultExtension(entry.format)));
-    const std::vector<std::uint8_t> old = FileBytes(path);
+    const std::vector<std::uint8_t> old = ReadBytes(path);
     const bool diskFull = Chance(10);
     shown.prompts.answer = path;
     SimulateDiskFullForTesting(diskFull);
@@ -369,7 +354,7 @@ class Soak : public ::testing::Test {
     SimulateDiskFullForTesting(false);
     if (diskFull) {
       ExpectMessage(path, "No space left on device");
-      EXPECT_EQ(FileBytes(path), old) << "a failed export changed the old file";
+      EXPECT_EQ(ReadBytes(path), old) << "a failed export changed the old file";
       return;
     }
     QImageReader reader(path);
@@ -497,7 +482,7 @@ class Soak : public ::testing::Test {
   }
 
   QTemporaryDir folder;
-  DialogOnScreen shown{kSeed};
+  ShownDialog shown{kSeed};
   std::mt19937 rng{kSeed};
   std::unique_ptr<AnimationTimerControl> animation;
   std::vector<QString> openable;
@@ -574,8 +559,7 @@ TEST_F(Soak, RandomUserActionsKeepRecordAndControlsInStepAndMemoryFlat) {
   slider->setFocus();
   QTest::keyClick(slider, target == 0 ? Qt::Key_Home : Qt::Key_Right);
   EXPECT_EQ(preview().Face().SliderParameter(0), target);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return repaints.count() > paintsBefore; }, 2000))
-      << "the preview no longer repaints";
+  EXPECT_TRUE(WaitForPaint(repaints, paintsBefore, 2000)) << "the preview no longer repaints";
   CMemoryDC dc(CFacePreview::kWidth, CFacePreview::kHeight);
   preview().RenderPicture(dc);
   if (!preview().IsSelectionShown()) {

@@ -8,11 +8,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "answering_prompts.h"
 #include "app/face_dlg.h"
 #include "output/selection_tracker.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/fake_prompts.h"
+#include "tests/support/widget_pictures.h"
 #include "ui_support/qt_bridge.h"
 
 namespace pelmoro {
@@ -29,13 +30,6 @@ class SelectionExport : public ::testing::Test {
 
   CFacePreview& preview() { return dialog.Preview(); }
 
-  QImage Pipeline() {
-    FacePicture copy = preview().Picture();
-    CMemoryDC dc(FacePicture::kWidth, FacePicture::kHeight);
-    copy.Paint(dc);
-    return WrapSurface(dc).copy();
-  }
-
   // "Save selection as..." with the file name the user types.
   bool Export(ImageFormat format, const QString& name) {
     prompts.answer = folder.filePath(name);
@@ -43,7 +37,7 @@ class SelectionExport : public ::testing::Test {
     return QFileInfo::exists(prompts.answer);
   }
 
-  AnsweringPrompts prompts;
+  FakePrompts prompts;
   CFaceDlg dialog;
   QTemporaryDir folder;
 };
@@ -51,7 +45,7 @@ class SelectionExport : public ::testing::Test {
 TEST_F(SelectionExport, WritesTheInsideOfTheFrameInEveryFormat) {
   ASSERT_NE(preview().Tracker(), nullptr);
   preview().Tracker()->m_rect = Rect{20, 30, 120, 110};
-  const QImage expected = Pipeline().copy(21, 31, 98, 78);
+  const QImage expected = PipelinePicture(preview().Picture()).copy(21, 31, 98, 78);
   const struct {
     ImageFormat format;
     const char* name;

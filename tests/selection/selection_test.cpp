@@ -15,6 +15,7 @@
 #include "output/ui/selection_controller.h"
 #include "output/ui/selection_menu.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/shown_dialog.h"
 
 namespace pelmoro {
 namespace {
@@ -30,12 +31,7 @@ bool Inside(const Rect& r, const Rect& bounds) {
 class Selection : public ::testing::Test {
  protected:
   Selection() : random(4711), preview(random) {
-    CFace face = preview.Face();
-    face.Randomize(random);
-    preview.SetFace(face);
-    FillSettings fill = preview.Fill();
-    fill.ApplyStartupFill();
-    preview.SetFill(fill);
+    ShowRandomFace(preview, random);
     preview.Selection().SetExportCommands(ExportCommands());
     QObject::connect(&preview, &CFacePreview::selectionExportRequested,
                      [this](ImageFormat format) { exported.push_back(format); });

@@ -1,4 +1,7 @@
 #pragma once
+// Files for tests of every suite: a temporary folder and whole files as bytes.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -43,6 +46,7 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) ADD_FAILURE() << "cannot write " << path;
 }
 
 }  // namespace pelmoro::testing

@@ -1,6 +1,6 @@
-// The tests need a QApplication before any widget exists; they run on Qt's offscreen
-// platform unless another one is asked for (test discovery runs the program without
-// CTest's environment).
+// The main of every Qt test suite. The widgets need a QApplication before any test makes
+// one; the tests run on Qt's offscreen platform unless another one is asked for (test
+// discovery runs the program without CTest's environment).
 #include <gtest/gtest.h>
 
 #include <QApplication>
