@@ -20,7 +20,11 @@ constexpr std::uint8_t PixelRed(std::uint32_t p) { return static_cast<std::uint8
 constexpr std::uint8_t PixelGreen(std::uint32_t p) { return static_cast<std::uint8_t>(p >> 8); }
 constexpr std::uint8_t PixelBlue(std::uint32_t p) { return static_cast<std::uint8_t>(p); }
 
+constexpr std::uint8_t PixelAlpha(std::uint32_t p) { return static_cast<std::uint8_t>(p >> 24); }
+
 // Writes one row of the picture as R, G, B bytes.
 void RowToRgb(const ImageView& picture, std::int32_t y, std::uint8_t* rgb);
+// Writes one row of the picture as R, G, B, A bytes.
+void RowToRgba(const ImageView& picture, std::int32_t y, std::uint8_t* rgba);
 
 }  // namespace pelmoro

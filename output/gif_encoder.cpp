@@ -1,4 +1,5 @@
-// GIF through giflib: one image with a global palette made for the picture.
+// GIF through giflib: one image with a global palette made for the picture, and a
+// transparent entry for the transparent pixels of a picture with alpha.
 #include <gif_lib.h>
 
 #include <new>
@@ -41,9 +42,23 @@ ColorMapObject* MakeColorMap(const std::vector<std::uint32_t>& palette) {
   return map;
 }
 
+// The graphic control extension that marks the transparent palette entry.
+bool PutTransparency(GifFileType* gif, int transparentIndex) {
+  GraphicsControlBlock control{};
+  control.DisposalMode = DISPOSAL_UNSPECIFIED;
+  control.TransparentColor = transparentIndex;
+  GifByteType bytes[4];
+  const std::size_t length = EGifGCBToExtension(&control, bytes);
+  return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), bytes) != GIF_ERROR;
+}
+
 bool WriteGifImage(GifFileType* gif, const ColorMapObject* map, const ImageView& picture,
-                   const std::vector<std::uint8_t>& indices) {
+                   const PalettedPicture& paletted) {
+  const std::vector<std::uint8_t>& indices = paletted.indices;
+  const bool transparent = paletted.transparentIndex >= 0;
+  EGifSetGifVersion(gif, transparent);  // transparency needs GIF89a
   if (EGifPutScreenDesc(gif, picture.width, picture.height, map->BitsPerPixel, 0, map) == GIF_ERROR) return false;
+  if (transparent && !PutTransparency(gif, paletted.transparentIndex)) return false;
   if (EGifPutImageDesc(gif, 0, 0, picture.width, picture.height, false, nullptr) == GIF_ERROR) return false;
   for (std::int32_t y = 0; y < picture.height; ++y) {
     auto* line = const_cast<GifPixelType*>(indices.data() + static_cast<std::size_t>(y) * picture.width);
@@ -70,7 +85,7 @@ Status EncodeGif(const ImageView& picture, std::vector<std::uint8_t>& out) {
     GifFreeMapObject(map);
     return GifError(error);
   }
-  const bool written = WriteGifImage(gif, map, picture, paletted.indices);
+  const bool written = WriteGifImage(gif, map, picture, paletted);
   if (!written) error = gif->Error;
   GifFreeMapObject(map);
   // Closing writes the trailer and frees the encoder, also after a failure.

@@ -12,6 +12,8 @@ namespace pelmoro {
 namespace {
 
 constexpr std::size_t kMaxColors = 256;
+// A key above every 24-bit colour.
+constexpr std::uint32_t kNoColor = 0xFF000000u;
 
 // Channel 0 is red, 1 green, 2 blue of a 0x00RRGGBB colour.
 int Channel(std::uint32_t color, int axis) { return static_cast<int>((color >> (16 - 8 * axis)) & 0xFF); }
@@ -136,7 +138,8 @@ class ErrorRows {
 
 // Maps every pixel to the palette with error diffusion, in serpentine order so the
 // diffusion has no drift toward one side.
-std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::vector<std::uint32_t>& palette) {
+std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::vector<std::uint32_t>& palette,
+                                          std::uint8_t transparentIndex) {
   NearestColor nearest(palette);
   std::vector<std::uint8_t> indices(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
   ErrorRows errors(picture.width);
@@ -146,14 +149,18 @@ std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::v
     const std::uint32_t* row = picture.Row(y);
     for (std::int32_t i = 0; i < picture.width; ++i) {
       const std::int32_t x = forward ? i : picture.width - 1 - i;
+      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + x;
+      if (IsTransparentPixel(picture, row[x])) {
+        indices[at] = transparentIndex;
+        continue;
+      }
       std::array<int, 3> value;
       for (int axis = 0; axis < 3; ++axis) {
         value[axis] = std::clamp(Channel(row[x], axis) + errors.Carried(x, axis), 0, 255);
       }
       const int index = nearest.Find(value[0], value[1], value[2]);
       const std::array<int, 3>& entry = nearest.Entry(index);
-      indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) + static_cast<std::size_t>(x)] =
-          static_cast<std::uint8_t>(index);
+      indices[at] = static_cast<std::uint8_t>(index);
       for (int axis = 0; axis < 3; ++axis) errors.Spread(x, ahead, axis, value[axis] - entry[axis]);
     }
     errors.NextRow();
@@ -162,12 +169,17 @@ std::vector<std::uint8_t> DitherToPalette(const ImageView& picture, const std::v
 }
 
 // Maps every pixel to its own colour in a palette that holds all of them.
-std::vector<std::uint8_t> MapExactly(const ImageView& picture, const std::vector<std::uint32_t>& palette) {
+std::vector<std::uint8_t> MapExactly(const ImageView& picture, const std::vector<std::uint32_t>& palette,
+                                     std::uint8_t transparentIndex) {
   std::vector<std::uint8_t> indices;
   indices.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
   for (std::int32_t y = 0; y < picture.height; ++y) {
     const std::uint32_t* row = picture.Row(y);
     for (std::int32_t x = 0; x < picture.width; ++x) {
+      if (IsTransparentPixel(picture, row[x])) {
+        indices.push_back(transparentIndex);
+        continue;
+      }
       const auto found = std::lower_bound(palette.begin(), palette.end(), row[x] & 0xFFFFFFu);
       indices.push_back(static_cast<std::uint8_t>(found - palette.begin()));
     }
@@ -237,18 +249,25 @@ std::vector<ColorCount> CountColors(const ImageView& picture) {
   ColorTable table;
   for (std::int32_t y = 0; y < picture.height; ++y) {
     const std::uint32_t* row = picture.Row(y);
-    std::uint32_t color = row[0] & 0xFFFFFFu;
+    // Transparent pixels run under a key that is no colour and are not counted.
+    auto key = [&picture](std::uint32_t pixel) {
+      return IsTransparentPixel(picture, pixel) ? kNoColor : pixel & 0xFFFFFFu;
+    };
+    auto add = [&table](std::uint32_t color, std::uint32_t run) {
+      if (color != kNoColor) table.Add(color, run);
+    };
+    std::uint32_t color = key(row[0]);
     std::uint32_t run = 0;
     for (std::int32_t x = 0; x < picture.width; ++x) {
-      const std::uint32_t next = row[x] & 0xFFFFFFu;
+      const std::uint32_t next = key(row[x]);
       if (next != color) {
-        table.Add(color, run);
+        add(color, run);
         color = next;
         run = 0;
       }
       ++run;
     }
-    table.Add(color, run);
+    add(color, run);
   }
   return table.Sorted();
 }
@@ -273,13 +292,25 @@ std::vector<std::uint32_t> MedianCutPalette(std::vector<ColorCount> colors, std:
 
 PalettedPicture ReduceTo256Colors(const ImageView& picture) {
   std::vector<ColorCount> colors = CountColors(picture);
+  std::uint64_t opaque = 0;
+  for (const ColorCount& c : colors) opaque += c.count;
+  const bool transparent =
+      opaque < static_cast<std::uint64_t>(picture.width) * static_cast<std::uint64_t>(picture.height);
+  const std::size_t maxColors = transparent ? kMaxColors - 1 : kMaxColors;
+  const bool reduce = colors.size() > maxColors;
   PalettedPicture result;
-  if (colors.size() <= kMaxColors) {
-    for (const ColorCount& c : colors) result.palette.push_back(c.color);
-    result.indices = MapExactly(picture, result.palette);
+  if (reduce) {
+    result.palette = MedianCutPalette(std::move(colors), maxColors);
   } else {
-    result.palette = MedianCutPalette(std::move(colors), kMaxColors);
-    result.indices = DitherToPalette(picture, result.palette);
+    for (const ColorCount& c : colors) result.palette.push_back(c.color);
+  }
+  // Only read when there are transparent pixels, and then the palette holds at most 255.
+  const auto transparentIndex = static_cast<std::uint8_t>(result.palette.size());
+  result.indices = reduce ? DitherToPalette(picture, result.palette, transparentIndex)
+                          : MapExactly(picture, result.palette, transparentIndex);
+  if (transparent) {
+    result.transparentIndex = transparentIndex;
+    result.palette.push_back(0);
   }
   return result;
 }

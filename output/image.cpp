@@ -26,6 +26,8 @@ std::optional<ImageFormat> FormatFromPath(const std::string& path) {
   if (extension == ".bmp") return ImageFormat::Bmp;
   if (extension == ".gif") return ImageFormat::Gif;
   if (extension == ".tif" || extension == ".tiff") return ImageFormat::Tiff;
+  if (extension == ".svg") return ImageFormat::Svg;
+  if (extension == ".pdf") return ImageFormat::Pdf;
   return std::nullopt;
 }
 
@@ -41,23 +43,37 @@ const char* DefaultExtension(ImageFormat format) {
       return ".gif";
     case ImageFormat::Tiff:
       return ".tiff";
+    case ImageFormat::Svg:
+      return ".svg";
+    case ImageFormat::Pdf:
+      return ".pdf";
   }
   return "";
 }
 
-std::optional<ImageView> SelectionArea(const ImageView& picture, const Rect& frame) {
+bool IsVectorFormat(ImageFormat format) { return format == ImageFormat::Svg || format == ImageFormat::Pdf; }
+
+bool CanBeTransparent(ImageFormat format) { return format != ImageFormat::Jpeg && format != ImageFormat::Bmp; }
+
+std::optional<Rect> InsideOfFrame(const Rect& frame, std::int32_t width, std::int32_t height) {
   // 64-bit so that frames at the ends of the 32-bit range cannot wrap when shrunk.
   const std::int64_t left = std::max<std::int64_t>(std::int64_t{frame.left} + 1, 0);
   const std::int64_t top = std::max<std::int64_t>(std::int64_t{frame.top} + 1, 0);
-  const std::int64_t right = std::min<std::int64_t>(std::int64_t{frame.right} - 1, picture.width);
-  const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{frame.bottom} - 1, picture.height);
-  if (picture.IsEmpty() || right <= left || bottom <= top) return std::nullopt;
+  const std::int64_t right = std::min<std::int64_t>(std::int64_t{frame.right} - 1, width);
+  const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{frame.bottom} - 1, height);
+  if (right <= left || bottom <= top) return std::nullopt;
+  return Rect{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), static_cast<std::int32_t>(right),
+              static_cast<std::int32_t>(bottom)};
+}
 
-  ImageView area;
-  area.width = static_cast<std::int32_t>(right - left);
-  area.height = static_cast<std::int32_t>(bottom - top);
-  area.stride = picture.stride;
-  area.pixels = picture.Row(static_cast<std::int32_t>(top)) + left;
+std::optional<ImageView> SelectionArea(const ImageView& picture, const Rect& frame) {
+  if (picture.IsEmpty()) return std::nullopt;
+  const std::optional<Rect> inside = InsideOfFrame(frame, picture.width, picture.height);
+  if (!inside) return std::nullopt;
+  ImageView area = picture;
+  area.width = inside->Width();
+  area.height = inside->Height();
+  area.pixels = picture.Row(inside->top) + inside->left;
   return area;
 }
 

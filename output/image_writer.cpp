@@ -17,7 +17,26 @@ Status CheckLayout(const ImageView& picture) {
   return Status::Ok();
 }
 
+Status CheckFormat(ImageFormat format, const ImageView& picture) {
+  if (IsVectorFormat(format)) return Status::Error("SVG and PDF files are drawn from the figures, not from pixels");
+  if (picture.alpha && !CanBeTransparent(format)) {
+    return Status::Error(std::string(format == ImageFormat::Jpeg ? "JPEG" : "BMP") +
+                         " files cannot have a transparent background");
+  }
+  return Status::Ok();
+}
+
 }  // namespace
+
+void RowToRgba(const ImageView& picture, std::int32_t y, std::uint8_t* rgba) {
+  const std::uint32_t* row = picture.Row(y);
+  for (std::int32_t x = 0; x < picture.width; ++x) {
+    *rgba++ = PixelRed(row[x]);
+    *rgba++ = PixelGreen(row[x]);
+    *rgba++ = PixelBlue(row[x]);
+    *rgba++ = PixelAlpha(row[x]);
+  }
+}
 
 void RowToRgb(const ImageView& picture, std::int32_t y, std::uint8_t* rgb) {
   const std::uint32_t* row = picture.Row(y);
@@ -31,6 +50,7 @@ void RowToRgb(const ImageView& picture, std::int32_t y, std::uint8_t* rgb) {
 Status EncodeImage(ImageFormat format, const ImageView& picture, std::vector<std::uint8_t>& out) {
   out.clear();
   if (Status layout = CheckLayout(picture); !layout) return layout;
+  if (Status usable = CheckFormat(format, picture); !usable) return usable;
   try {
     switch (format) {
       case ImageFormat::Bmp:
@@ -43,6 +63,9 @@ Status EncodeImage(ImageFormat format, const ImageView& picture, std::vector<std
         return EncodePng(picture, out);
       case ImageFormat::Tiff:
         return EncodeTiff(picture, out);
+      case ImageFormat::Svg:
+      case ImageFormat::Pdf:
+        break;
     }
   } catch (const std::bad_alloc&) {
     out.clear();

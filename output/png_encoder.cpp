@@ -1,4 +1,5 @@
-// PNG through libpng: 8-bit RGB, no interlacing, written into memory.
+// PNG through libpng: 8-bit RGB (RGBA for a picture with alpha), no interlacing, written
+// into memory.
 #include <png.h>
 
 #include <csetjmp>
@@ -43,7 +44,8 @@ bool WritePngRows(png_structp png, png_infop info, PngSink& sink, const ImageVie
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_write_fn(png, &sink, OnPngWrite, OnPngFlush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+               picture.alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   // Unfiltered rows at a fast zlib level: flat cartoon colours and a gradient that repeats
   // a few rows down are long matches for zlib as they are, so the rows are as small as
   // with any filter, and choosing a filter per row would cost as long as compressing.
@@ -51,7 +53,11 @@ bool WritePngRows(png_structp png, png_infop info, PngSink& sink, const ImageVie
   png_set_compression_level(png, 3);
   png_write_info(png, info);
   for (std::int32_t y = 0; y < picture.height; ++y) {
-    RowToRgb(picture, y, row);
+    if (picture.alpha) {
+      RowToRgba(picture, y, row);
+    } else {
+      RowToRgb(picture, y, row);
+    }
     png_write_row(png, row);
   }
   png_write_end(png, info);
@@ -61,7 +67,7 @@ bool WritePngRows(png_structp png, png_infop info, PngSink& sink, const ImageVie
 }  // namespace
 
 Status EncodePng(const ImageView& picture, std::vector<std::uint8_t>& out) {
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * 3);
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * (picture.alpha ? 4 : 3));
   PngSink sink{&out, {}};
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, OnPngError, OnPngWarning);
   if (png == nullptr) return Status::Error("the PNG encoder could not start");

@@ -1,4 +1,5 @@
-// TIFF through libtiff: 8-bit RGB, LZW with horizontal differencing, strips of about 64 KB,
+// TIFF through libtiff: 8-bit RGB (with an unassociated alpha channel for a picture with
+// alpha), LZW with horizontal differencing, strips of about 64 KB,
 // written into memory so that the file itself can be written whole or not at all.
 #include <tiffio.h>
 
@@ -87,12 +88,21 @@ TIFF* OpenMemoryTiff(MemoryFile& file) {
   return tiff;
 }
 
+std::uint32_t SamplesPerPixel(const ImageView& picture) { return picture.alpha ? 4 : 3; }
+
+bool SetAlphaTag(TIFF* tiff, const ImageView& picture) {
+  if (!picture.alpha) return true;
+  const std::uint16_t extra[] = {EXTRASAMPLE_UNASSALPHA};
+  return TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, extra);
+}
+
 bool SetTags(TIFF* tiff, const ImageView& picture) {
-  const std::uint32_t rowBytes = static_cast<std::uint32_t>(picture.width) * 3;
+  const std::uint32_t rowBytes = static_cast<std::uint32_t>(picture.width) * SamplesPerPixel(picture);
   const std::uint32_t rowsPerStrip = std::max<std::uint32_t>(1, kStripBytes / std::max<std::uint32_t>(rowBytes, 1));
   return TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, static_cast<std::uint32_t>(picture.width)) &&
          TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, static_cast<std::uint32_t>(picture.height)) &&
-         TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8) && TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3) &&
+         TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8) &&
+         TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, SamplesPerPixel(picture)) && SetAlphaTag(tiff, picture) &&
          TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB) &&
          TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
          TIFFSetField(tiff, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT) &&
@@ -103,9 +113,13 @@ bool SetTags(TIFF* tiff, const ImageView& picture) {
 
 bool WriteRows(TIFF* tiff, const ImageView& picture) {
   // libtiff may change the row in place while it compresses, so it gets a copy.
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * 3);
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * SamplesPerPixel(picture));
   for (std::int32_t y = 0; y < picture.height; ++y) {
-    RowToRgb(picture, y, row.data());
+    if (picture.alpha) {
+      RowToRgba(picture, y, row.data());
+    } else {
+      RowToRgb(picture, y, row.data());
+    }
     if (TIFFWriteScanline(tiff, row.data(), static_cast<std::uint32_t>(y), 0) < 0) return false;
   }
   return TIFFFlush(tiff) == 1;

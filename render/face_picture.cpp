@@ -5,12 +5,20 @@
 namespace pelmoro {
 
 void FacePicture::Paint(Surface& surface, const SelectionLayer* selection) {
+  PaintBackground(surface);
+  PaintFace(surface);
+  if (selection != nullptr) selection->Draw(surface);
+}
+
+void FacePicture::PaintBackground(Surface& surface) const {
   surface.FillSolidRect(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground);
   if (m_fill.m_nFillType == FillGradient) {
     surface.GradientFill(0, 0, m_nWidth, m_nHeight, m_fill.m_crGradientFrom, m_fill.m_crGradientTo,
                          m_fill.GetGradientMode());
   }
+}
 
+void FacePicture::PaintFace(Surface& surface) {
   CalcLayout();
   DrawBackHair(surface);
   DrawNeck(surface);
@@ -24,8 +32,6 @@ void FacePicture::Paint(Surface& surface, const SelectionLayer* selection) {
   if (m_face.mustache > 0) DrawBeard(surface, m_face.mustache);
   DrawNose(surface);
   DrawHairFront(surface);
-
-  if (selection != nullptr) selection->Draw(surface);
 }
 
 }  // namespace pelmoro

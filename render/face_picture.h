@@ -37,10 +37,14 @@ class FacePicture {
   std::int32_t m_nMouthPose = 1;
   std::int32_t m_nBrowPose = 1;
 
-  // Composes the whole picture onto the surface: clear with the solid colour, gradient
-  // when the fill type is exactly 1, the layout, the twelve feature renderers in order
-  // (glasses and beard only when positive), then the selection layer when given.
+  // Composes the whole picture onto the surface: the background, the face, then the
+  // selection layer when given.
   void Paint(Surface& surface, const SelectionLayer* selection = nullptr);
+  // The background: clear with the solid colour, gradient when the fill type is exactly 1.
+  void PaintBackground(Surface& surface) const;
+  // The face alone, as a picture over a transparent background has it: the layout, then
+  // the twelve feature renderers in order (glasses and beard only when positive).
+  void PaintFace(Surface& surface);
 
   void CalcLayout() { m_layout.CalcLayout(m_face, m_nWidth, m_nHeight); }
 

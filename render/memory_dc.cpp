@@ -42,6 +42,8 @@ Color CMemoryDC::GetPixel(std::int32_t x, std::int32_t y) const {
   return FromPixel(pixels_[index + static_cast<std::size_t>(x)]);
 }
 
+void CMemoryDC::ClearTransparent() { std::fill(pixels_.begin(), pixels_.end(), 0u); }
+
 void CMemoryDC::Ellipse(const Rect& r) {
   if (!valid_) return;
   const raster::Box box = raster::NormalisedBox(r.left, r.top, r.right, r.bottom);

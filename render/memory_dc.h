@@ -10,6 +10,8 @@ namespace pelmoro {
 // The off-screen raster surface: a width x height buffer of 32-bit pixels laid out as
 // 0xFFRRGGBB words, row after row with no padding (the layout of QImage::Format_RGB32,
 // so a window can wrap the buffer without copying). It rasterises every figure itself.
+// Every figure paints opaque pixels; after ClearTransparent the pixels no figure painted
+// keep alpha 0 (0x00000000), so the buffer is a picture with a transparent background.
 //
 // A surface with a width or height of 0 or less, or one whose buffer cannot be allocated,
 // is invalid: all drawing on it does nothing.
@@ -28,6 +30,8 @@ class CMemoryDC : public Surface {
   std::int32_t BytesPerLine() const { return width_ * 4; }
   // The pixel at (x, y) as a 0x00BBGGRR colour; 0 outside the surface.
   Color GetPixel(std::int32_t x, std::int32_t y) const;
+  // Sets every pixel to transparent black, 0x00000000.
+  void ClearTransparent();
 
   Color pen() const { return pen_; }
   Color brush() const { return brush_; }

@@ -52,7 +52,6 @@ bool ReadPng(const std::string& path, RgbPicture& picture, std::string& error) {
     png_image_free(&image);
     return false;
   }
-  for (std::uint32_t& p : picture.pixels) p |= 0xFF000000u;
   return true;
 }
 

@@ -12,14 +12,16 @@
 
 namespace pelmoro {
 
-// An RGB picture as 0xFFRRGGBB words, row after row.
+// An RGB picture as 0xAARRGGBB words (alpha 0xFF unless read from a file with alpha), row
+// after row.
 struct RgbPicture {
   std::int32_t width = 0;
   std::int32_t height = 0;
   std::vector<std::uint32_t> pixels;
 };
 
-// Reads an 8-bit RGB or RGBA PNG; false with a reason in `error` on any failure.
+// Reads an 8-bit RGB or RGBA PNG, alpha kept (not premultiplied); false with a reason in
+// `error` on any failure.
 bool ReadPng(const std::string& path, RgbPicture& picture, std::string& error);
 // Writes the picture as an 8-bit RGB PNG; false with a reason in `error` on any failure.
 bool WritePng(const std::string& path, const RgbPicture& picture, std::string& error);
