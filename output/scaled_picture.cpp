@@ -65,10 +65,32 @@ cairo_surface_t* CreateVectorSurface(ImageFormat format, std::vector<std::uint8_
   }
   cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(AppendBytes, &out, width, height);
   cairo_pdf_surface_restrict_to_version(pdf, CAIRO_PDF_VERSION_1_5);
-  // A fixed date, so that one face always gives the same file.
-  cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATE_DATE, "2000-01-01T00:00:00Z");
+  // No creation date (cairo would write the current time), so that one face always gives
+  // the same file.
+  cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATE_DATE, "");
   cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "Pelmoro");
   return pdf;
+}
+
+// cairo names the SVG's drawing group after its surface, "surfaceN", N counting every
+// surface the process has made; the group is named "picture" instead, so that one face
+// gives the same document whenever it is drawn.
+void NameDrawingGroup(std::vector<std::uint8_t>& svg) {
+  std::string text(svg.begin(), svg.end());
+  const std::string opening = "<g id=\"surface";
+  const std::size_t at = text.find(opening);
+  if (at == std::string::npos) return;
+  const std::size_t digits = at + opening.size() - std::string("surface").size();
+  const std::size_t end = text.find('"', digits);
+  if (end == std::string::npos) return;
+  const std::string name = text.substr(digits, end - digits);
+  for (const std::string& use : {"\"" + name + "\"", "#" + name + "\"", "#" + name + ")"}) {
+    const std::string renamed = use.front() + std::string("picture") + use.back();
+    for (std::size_t found = text.find(use); found != std::string::npos; found = text.find(use, found)) {
+      text.replace(found, use.size(), renamed);
+    }
+  }
+  svg.assign(text.begin(), text.end());
 }
 
 }  // namespace
@@ -111,7 +133,11 @@ Status EncodeVector(ImageFormat format, const PictureScene& scene, double scale,
   if (painted && status != CAIRO_STATUS_SUCCESS) {
     painted = Status::Error(std::string("cairo: ") + cairo_status_to_string(status));
   }
-  if (!painted) out.clear();
+  if (!painted) {
+    out.clear();
+  } else if (format == ImageFormat::Svg) {
+    NameDrawingGroup(out);
+  }
   return painted;
 }
 

@@ -8,7 +8,9 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins          # Qt 6 Widgets for the desktop program
   libpng-dev libjpeg62-turbo-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
   libcli11-dev                                    # pelmoro-render's option parser (header-only)
+  libcairo2-dev                                   # smooth pictures at any size, SVG and PDF
   libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks
+  librsvg2-bin poppler-utils                      # tests: SVG and PDF read by other programs
   strace util-linux                               # tests: a write held mid-way, another user, a small disk
   fonts-dejavu-core                               # a font for the window's texts
   xvfb xauth x11-utils imagemagick                # a virtual display for looking at the window

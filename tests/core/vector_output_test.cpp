@@ -11,6 +11,7 @@
 #include "golden_faces.h"
 #include "golden_image.h"
 #include "model/random.h"
+#include "output/image_writer.h"
 #include "output/picture_export.h"
 #include "output/scaled_picture.h"
 #include "render/memory_dc.h"
@@ -113,6 +114,139 @@ TEST(VectorSurface, WholeFacesAgreeWithTheExactPictureAwayFromEdges) {
        {PictureOf(busiest), PictureOf(square), PictureOf(SliderFace(0)), RandomPicture(7), RandomPicture(42)}) {
     EXPECT_TRUE(AgreesAwayFromEdges([&](Surface& s) { picture.Paint(s); }, 0.04)) << picture.m_face.faceSize;
   }
+}
+
+}  // namespace
+}  // namespace pelmoro
+
+namespace pelmoro {
+namespace {
+
+using testing::TempDir;
+
+// Encodes the picture as the options ask into a file in `dir` and reads it back as PNG.
+RgbPicture ExportedPng(const TempDir& dir, const FacePicture& picture, const ExportOptions& options) {
+  std::vector<std::uint8_t> bytes;
+  const Status encoded = EncodePicture(picture, options, bytes);
+  EXPECT_TRUE(encoded.ok()) << encoded.message();
+  testing::WriteBytes(dir / "picture.png", bytes);
+  RgbPicture read;
+  std::string error;
+  EXPECT_TRUE(ReadPng(dir / "picture.png", read, error)) << error;
+  return read;
+}
+
+ExportOptions Options(ImageFormat format, std::optional<double> scale = std::nullopt, bool transparent = false,
+                      std::optional<Rect> selection = std::nullopt) {
+  ExportOptions options;
+  options.format = format;
+  options.scale = scale;
+  options.transparent = transparent;
+  options.selection = selection;
+  return options;
+}
+
+std::string Encoded(const FacePicture& picture, const ExportOptions& options) {
+  std::vector<std::uint8_t> bytes;
+  EXPECT_TRUE(EncodePicture(picture, options, bytes).ok());
+  return {bytes.begin(), bytes.end()};
+}
+
+std::uint32_t At(const RgbPicture& p, int x, int y) { return p.pixels[static_cast<std::size_t>(y) * p.width + x]; }
+
+TEST(PictureExport, SizesFollowTheScaleAndTheSelection) {
+  TempDir dir;
+  const FacePicture face = RandomPicture(7);
+  auto png = [&](std::optional<double> scale, std::optional<Rect> selection) {
+    return ExportedPng(dir, face, Options(ImageFormat::Png, scale, false, selection));
+  };
+  const RgbPicture big = png(8, std::nullopt);
+  EXPECT_EQ(big.width, 1792);
+  EXPECT_EQ(big.height, 1536);
+  const RgbPicture small = png(0.25, std::nullopt);
+  EXPECT_EQ(small.width, 56);
+  EXPECT_EQ(small.height, 48);
+  const RgbPicture part = png(2, Rect{20, 30, 120, 150});
+  EXPECT_EQ(part.width, 196);
+  EXPECT_EQ(part.height, 236);
+
+  // Without a scale the exact picture, byte for byte.
+  FacePicture painted = face;
+  CMemoryDC dc(kW, kH, painted.m_fill.m_crBackground);
+  painted.Paint(dc);
+  std::vector<std::uint8_t> exact;
+  ASSERT_TRUE(EncodeImage(ImageFormat::Png, ViewOf(dc), exact).ok());
+  EXPECT_EQ(Encoded(face, Options(ImageFormat::Png)), std::string(exact.begin(), exact.end()));
+
+  const std::string svg = Encoded(face, Options(ImageFormat::Svg, 2));
+  EXPECT_NE(svg.find("width=\"448\" height=\"384\" viewBox=\"0 0 448 384\" version=\"1.1\""), std::string::npos);
+  EXPECT_EQ(svg, Encoded(face, Options(ImageFormat::Svg, 2))) << "the same face gives the same bytes";
+  const std::string pdf = Encoded(face, Options(ImageFormat::Pdf, std::nullopt, false, Rect{20, 30, 120, 150}));
+  EXPECT_NE(pdf.find("/MediaBox [ 0 0 98 118 ]"), std::string::npos);
+  EXPECT_EQ(pdf, Encoded(face, Options(ImageFormat::Pdf, std::nullopt, false, Rect{20, 30, 120, 150})));
+}
+
+TEST(PictureExport, TransparentBackgroundsKeepTheFaceAndClearTheRest) {
+  TempDir dir;
+  const FacePicture face = RandomPicture(42);
+  const RgbPicture opaque = ExportedPng(dir, face, Options(ImageFormat::Png));
+  const RgbPicture exact = ExportedPng(dir, face, Options(ImageFormat::Png, std::nullopt, true));
+  int faceCount = 0;
+  for (std::size_t i = 0; i < exact.pixels.size(); ++i) {
+    const std::uint32_t alpha = exact.pixels[i] >> 24;
+    ASSERT_TRUE(alpha == 0 || alpha == 255) << i;
+    if (alpha == 255) {
+      EXPECT_EQ(exact.pixels[i], opaque.pixels[i]) << i;
+    }
+    faceCount += alpha == 255;
+  }
+  EXPECT_EQ(At(exact, 0, kH - 1) >> 24, 0u);
+  EXPECT_GT(faceCount, kW * kH / 3);
+  EXPECT_LT(faceCount, kW * kH);
+
+  const RgbPicture smooth = ExportedPng(dir, face, Options(ImageFormat::Png, 2, true));
+  EXPECT_EQ(At(smooth, 0, 2 * kH - 1) >> 24, 0u);
+  EXPECT_EQ(At(smooth, kW, kH), 0xFF000000u | At(opaque, kW / 2, kH / 2)) << "the face's middle is opaque";
+
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(EncodePicture(face, Options(ImageFormat::Gif, 2, true), bytes).ok());
+  testing::WriteBytes(dir / "t.gif", bytes);
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName((dir / "t.gif").c_str(), &error);
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+  GraphicsControlBlock control{};
+  ASSERT_EQ(DGifSavedExtensionToGCB(gif, 0, &control), GIF_OK);
+  const GifByteType* indices = gif->SavedImages[0].RasterBits;
+  EXPECT_GE(control.TransparentColor, 0);
+  EXPECT_EQ(indices[2 * kW * (2 * kH - 1)], control.TransparentColor) << "bottom-left corner";
+  EXPECT_NE(indices[2 * kW * kH + kW], control.TransparentColor) << "middle";
+  DGifCloseFile(gif, &error);
+
+  ASSERT_TRUE(EncodePicture(face, Options(ImageFormat::Tiff, std::nullopt, true), bytes).ok());
+  testing::WriteBytes(dir / "t.tiff", bytes);
+  TIFF* tiff = TIFFOpen((dir / "t.tiff").c_str(), "r");
+  ASSERT_NE(tiff, nullptr);
+  std::vector<std::uint32_t> rgba(kW * kH);
+  ASSERT_TRUE(TIFFReadRGBAImageOriented(tiff, kW, kH, rgba.data(), ORIENTATION_TOPLEFT, 0));
+  TIFFClose(tiff);
+  EXPECT_EQ(TIFFGetA(rgba[(kH - 1) * kW]), 0u);
+  EXPECT_EQ(TIFFGetA(rgba[kH / 2 * kW + kW / 2]), 255u);
+}
+
+TEST(PictureExport, RefusesWhatTheFormatOrScaleCannotDo) {
+  const FacePicture face = RandomPicture(1);
+  std::vector<std::uint8_t> bytes;
+  const Status jpeg = EncodePicture(face, Options(ImageFormat::Jpeg, std::nullopt, true), bytes);
+  EXPECT_EQ(jpeg.message(), "JPEG files cannot have a transparent background; PNG, GIF, TIFF, SVG and PDF can");
+  EXPECT_FALSE(EncodePicture(face, Options(ImageFormat::Bmp, 2, true), bytes).ok());
+  EXPECT_TRUE(bytes.empty());
+  for (double scale : {0.2, 16.5}) {
+    EXPECT_EQ(EncodePicture(face, Options(ImageFormat::Png, scale), bytes).message(),
+              "the scale must be a number from 0.25 to 16");
+  }
+  EXPECT_EQ(EncodePicture(face, Options(ImageFormat::Svg, 1, false, Rect{300, 0, 400, 100}), bytes).message(),
+            "the selection holds no pixel of the picture");
 }
 
 }  // namespace
