@@ -7,6 +7,7 @@
 #include "app/menu_commands.h"
 #include "model/random.h"
 #include "output/image.h"
+#include "output/ui/size_export_dialog.h"
 #include "ui_support/dialog_units.h"
 
 class QAction;
@@ -68,6 +69,11 @@ class CFaceDlg : public QDialog {
   void OnEnableSelection();
   void OnUpdateEnableSelection();
   void ExportPicture(ImageFormat format, bool selectionOnly);
+  // "Export at any size...": its dialog, then ExportAtSize with the choice.
+  void OnExportAtSize();
+  // Asks for the file and writes the face as the choice says.
+  void ExportAtSize(const SizedExport& choice);
+  void OnSmoothEdges();
 
   CFacePreview& Preview() { return *m_preview; }
   QSlider* Slider(int index) const { return m_sliders[index]; }
@@ -91,6 +97,8 @@ class CFaceDlg : public QDialog {
   void reject() override;
 
  private:
+  // Writes the face drawn from its figures (SVG, PDF, any size); the loading error has none.
+  void ExportFaceFigures(const QString& path, const ExportOptions& options);
   void CreateControls();
   void CreateMenu();
   // The menu a command of the table sits in, made when the table first names it.

@@ -7,6 +7,8 @@
 #include "app/about_box.h"
 #include "app/face_dlg.h"
 #include "model/document.h"
+#include "model/message_text.h"
+#include "output/picture_export.h"
 #include "output/ui/export_command.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
@@ -106,13 +108,50 @@ void CFaceDlg::ExportPicture(ImageFormat format, bool selectionOnly) {
   if (selectionOnly && !m_preview->HasSelection()) return;
   const QString path = AskExportPath(this, format, *m_prompts);
   if (path.isEmpty()) return;
+  std::optional<Rect> frame;
+  if (selectionOnly) frame = m_preview->Tracker()->m_rect;
+  // A name chosen as SVG or PDF in the save dialog writes that format, from the figures.
+  if (const auto chosen = FormatFromPath(path.toStdString()); chosen && IsVectorFormat(*chosen)) {
+    ExportOptions options;
+    options.format = *chosen;
+    options.selection = frame;
+    ExportFaceFigures(path, options);
+    return;
+  }
   // The picture is composed afresh, without the selection layer, once the file is chosen;
   // the window's selection stays where and as it is.
   CMemoryDC picture(CFacePreview::kWidth, CFacePreview::kHeight);
   if (picture.IsValid()) m_preview->RenderPicture(picture);
-  std::optional<Rect> frame;
-  if (selectionOnly) frame = m_preview->Tracker()->m_rect;
   ExportPreviewPicture(this, path, picture, format, frame, *m_prompts);
 }
+
+void CFaceDlg::ExportFaceFigures(const QString& path, const ExportOptions& options) {
+  if (m_preview->LoadError()) {
+    m_prompts->ShowError(this, QStringLiteral("Cannot write %1: the picture shows a loading error, not a face")
+                                   .arg(QString::fromStdString(QuotedName(path.toStdString()))));
+    return;
+  }
+  ExportFigures(this, path, m_preview->Picture(), options, *m_prompts);
+}
+
+void CFaceDlg::OnExportAtSize() {
+  CSizeExportDlg dialog(m_preview->IsSelectionShown(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (const auto choice = dialog.Choice()) ExportAtSize(*choice);
+}
+
+void CFaceDlg::ExportAtSize(const SizedExport& choice) {
+  const QString path = AskExportPath(this, choice.format, *m_prompts);
+  if (path.isEmpty()) return;
+  std::optional<Rect> frame;
+  if (m_preview->IsSelectionShown()) frame = m_preview->Tracker()->m_rect;
+  ExportOptions options = choice.Options(CFacePreview::kWidth, frame);
+  if (const auto chosen = FormatFromPath(path.toStdString()); chosen && IsVectorFormat(*chosen)) {
+    options.format = *chosen;
+  }
+  ExportFaceFigures(path, options);
+}
+
+void CFaceDlg::OnSmoothEdges() { m_preview->SetSmoothEdges(Action(ID_SMOOTH_EDGES)->isChecked()); }
 
 }  // namespace pelmoro

@@ -27,6 +27,11 @@ constexpr MenuCommand kMenu[] = {
     {.id = ID_EXPORT_JPG, .menu = "File/Import", .text = ".&JPG", .image = 5, .exportFormat = ImageFormat::Jpeg},
     {.id = ID_EXPORT_PNG, .menu = "File/Import", .text = ".&PNG", .image = 6, .exportFormat = ImageFormat::Png},
     {.id = ID_EXPORT_TIFF, .menu = "File/Import", .text = ".&TIFF", .image = 7, .exportFormat = ImageFormat::Tiff},
+    {.id = ID_EXPORT_AT_SIZE,
+     .menu = "File",
+     .text = "Export at any size...",
+     .image = 9,
+     .run = &CFaceDlg::OnExportAtSize},
     {.menu = "File"},
     {.id = ID_APP_EXIT, .menu = "File", .text = "&Exit", .run = &CFaceDlg::OnExit},
     {.id = ID_ENABLE_SELECTION,
@@ -35,6 +40,7 @@ constexpr MenuCommand kMenu[] = {
      .run = &CFaceDlg::OnEnableSelection,
      .checkable = true,
      .update = &CFaceDlg::OnUpdateEnableSelection},
+    {.id = ID_SMOOTH_EDGES, .menu = "View", .text = "Smooth edges", .run = &CFaceDlg::OnSmoothEdges, .checkable = true},
     {.id = ID_APP_ABOUT, .menu = "Help", .text = "&About", .image = 8, .run = &CFaceDlg::OnAbout},
 };
 

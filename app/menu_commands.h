@@ -24,6 +24,8 @@ enum MenuCommandId : int {
   ID_EXPORT_GIF = 40010,
   ID_FILE_NEW = 40012,
   ID_ENABLE_SELECTION = 40017,
+  ID_EXPORT_AT_SIZE = 40030,
+  ID_SMOOTH_EDGES = 40031,
 };
 
 // One line of the main menu, written once: the command with its text, its image and what

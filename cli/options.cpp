@@ -7,6 +7,7 @@
 
 #include "model/face.h"
 #include "model/message_text.h"
+#include "output/picture_export.h"
 
 namespace pelmoro {
 
@@ -54,6 +55,15 @@ std::string ParameterNames() {
   for (int i = 0; i < CFace::kParameterCount; ++i)
     names += std::string(i > 0 ? ", " : "") + CFace::DocumentParameterName(i);
   return names;
+}
+
+// A decimal number such as 2, 0.5 or 1.75 written without sign, spaces or extra characters.
+std::optional<double> ParseDecimal(std::string_view text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 // Each option's meaning: takes one value the command line gave it and stores it in the
@@ -114,6 +124,14 @@ std::string SetSelection(const std::string& value, RenderOptions& options) {
   return {};
 }
 
+std::string SetScale(const std::string& value, RenderOptions& options) {
+  const auto scale = ParseDecimal(value);
+  if (!scale || !(*scale >= kMinScale && *scale <= kMaxScale))
+    return "--scale " + Quoted(value) + " is not a number from 0.25 to 16";
+  options.scale = *scale;
+  return {};
+}
+
 // The options that take a value, in the order --help lists them. Adding an option is one
 // line here and its handler.
 struct OptionSpec {
@@ -132,11 +150,14 @@ constexpr OptionSpec kValueOptions[] = {
     {"--set", "NAME=VALUE", "set one face parameter, e.g. faceSize=3 or glasses=2;\nmay be repeated", true, AddSetting},
     {"--pose", "EYE,MOUTH,BROW", "animation poses, each 0, 1 or 2 (default 0,1,1)", false, SetPose},
     {"--selection", "L,T,R,B", "write only the inside of a selection frame", false, SetSelection},
+    {"--scale", "K", "draw the picture K times as large with smooth edges,\n0.25 to 16 (a PNG at --scale 8 is 1792 x 1536);\n"
+     "without it pixel formats get the exact picture", false, SetScale},
 };
 
 constexpr const char* kDescription =
     "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
-    "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff\n"
+    "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff,\n"
+    "or .svg and .pdf for vector files (224 x 192 units, one picture pixel a point).\n"
     "Without FACE.plm a random face is drawn over the start-up background.";
 
 constexpr const char* kFooter =
@@ -179,6 +200,7 @@ struct CommandLine {
   std::vector<std::string> documents;
   CLI::Option* help = nullptr;
   CLI::Option* version = nullptr;
+  CLI::Option* transparent = nullptr;
 
   CommandLine() {
     app.formatter(std::make_shared<HelpLayout>());
@@ -193,6 +215,11 @@ struct CommandLine {
                             ->allow_extra_args(false)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll));
     }
+    transparent = app.add_flag("--transparent")
+                      ->description(
+                          "paint nothing behind the face: PNG and TIFF get an alpha\nchannel, GIF a transparent "
+                          "colour, SVG and PDF no\nbackground (JPEG and BMP cannot)")
+                      ->disable_flag_override();
     help = app.add_flag("-h,--help")->description("show this text")->disable_flag_override();
     version = app.add_flag("--version")->description("show the version")->disable_flag_override();
     app.add_option("FACE.plm", documents)->expected(0, -1);
@@ -220,6 +247,7 @@ class ArgumentChecker {
     CheckUnknownOptions();
     CheckDocuments();
     for (std::size_t i = 0; i < std::size(kValueOptions); ++i) ApplyValues(kValueOptions[i], i);
+    result_.options.transparent = line_.transparent->count() > 0;
     if (result_.ok()) CheckOutput();
     return result_;
   }
@@ -259,9 +287,13 @@ class ArgumentChecker {
     const auto format = FormatFromPath(options.outputPath);
     if (!format) {
       return Fail("cannot tell the picture format of " + Quoted(options.outputPath) +
-                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif or .tiff");
+                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif, .tiff, .svg or .pdf");
     }
     options.format = *format;
+    if (options.transparent && !CanBeTransparent(*format)) {
+      Fail("--transparent: " + std::string(*format == ImageFormat::Jpeg ? "JPEG" : "BMP") +
+           " files cannot have a transparent background; use .png, .gif, .tif, .tiff, .svg or .pdf");
+    }
   }
 
   CommandLine& line_;

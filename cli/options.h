@@ -30,6 +30,8 @@ struct RenderOptions {
   std::int32_t mouthPose = 1;
   std::int32_t browPose = 1;
   std::optional<Rect> selection;  // the selection frame whose inside is written
+  std::optional<double> scale;    // none: the exact picture (pixel formats) or scale 1 (SVG, PDF)
+  bool transparent = false;       // nothing is painted behind the face
 };
 
 // The options, or a message saying what is wrong with the command line.

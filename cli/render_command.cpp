@@ -6,9 +6,8 @@
 #include "model/message_text.h"
 #include "model/path_io.h"
 #include "model/random.h"
-#include "output/image_writer.h"
+#include "output/picture_export.h"
 #include "render/face_picture.h"
-#include "render/memory_dc.h"
 
 namespace pelmoro {
 
@@ -44,23 +43,17 @@ void ApplyOptions(const RenderOptions& options, FacePicture& picture) {
   picture.m_nBrowPose = options.browPose;
 }
 
-int WritePicture(const RenderOptions& options, FacePicture& picture, std::ostream& errors) {
-  CMemoryDC dc(FacePicture::kWidth, FacePicture::kHeight, picture.m_fill.m_crBackground);
-  if (!dc.IsValid()) {
-    ReportError(errors, "not enough memory to draw the picture");
-    return kExitWrite;
+int WritePicture(const RenderOptions& options, const FacePicture& picture, std::ostream& errors) {
+  ExportOptions exported;
+  exported.format = options.format;
+  exported.scale = options.scale;
+  exported.transparent = options.transparent;
+  exported.selection = options.selection;
+  if (!ExportArea(picture, exported)) {
+    ReportError(errors, "the selection holds no pixel of the 224 x 192 picture");
+    return kExitUsage;
   }
-  picture.Paint(dc);
-  const ImageView whole{dc.Width(), dc.Height(), dc.Bits(), dc.Width()};
-  std::optional<ImageView> area = whole;
-  if (options.selection) {
-    area = SelectionArea(whole, *options.selection);
-    if (!area) {
-      ReportError(errors, "the selection holds no pixel of the 224 x 192 picture");
-      return kExitUsage;
-    }
-  }
-  const Status written = WriteImage(options.outputPath, options.format, *area);
+  const Status written = WritePicture(options.outputPath, picture, exported);
   if (!written) {
     ReportError(errors, written.message());
     return kExitWrite;

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "model/color.h"
+#include "output/scaled_picture.h"
 #include "render/memory_dc.h"
 
 namespace pelmoro {
@@ -19,6 +20,12 @@ inline QImage WrapSurface(CMemoryDC& dc) {
 inline QImage WrapSurface(const CMemoryDC& dc) {
   return QImage(reinterpret_cast<const uchar*>(dc.Bits()), dc.Width(), dc.Height(), dc.BytesPerLine(),
                 QImage::Format_RGB32);
+}
+
+// A smooth picture's pixels as a read-only QImage, without copying them.
+inline QImage WrapSmooth(const SmoothPicture& picture) {
+  return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
+                picture.width * 4, picture.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
 // Conversions between the program's 0x00BBGGRR colours and Qt's colours.

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace pelmoro {
@@ -16,6 +17,13 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDi
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.defaultSuffix);
+  // A name typed under another filter gets that filter's extension: "SVG (*.svg)" gives svg.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+    const bool first = filter == request.filter.section(QStringLiteral(";;"), 0, 0);
+    dialog.setDefaultSuffix(first || star < 0 ? request.defaultSuffix : filter.mid(star + 2, end - star - 2));
+  });
   // Saving over an existing file asks first (QFileDialog's default for save dialogs).
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();

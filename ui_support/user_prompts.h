@@ -5,8 +5,10 @@ class QWidget;
 
 namespace pelmoro {
 
-// What a file dialog is asked for: its title, one name filter ("Pelmoro file (*.plm)"),
-// the suffix a typed name without one gets, and the folder it starts in.
+// What a file dialog is asked for: its title, its name filters ("Pelmoro file (*.plm)", or
+// several joined by ";;", the first chosen at first), the suffix a typed name without one
+// gets under the first filter (under the others, their own extension), and the folder it
+// starts in.
 struct FileDialogRequest {
   QString caption;
   QString filter;

@@ -4,6 +4,7 @@
 
 #include "model/message_text.h"
 #include "output/image_writer.h"
+#include "output/picture_export.h"
 #include "render/memory_dc.h"
 #include "ui_support/user_prompts.h"
 
@@ -25,6 +26,10 @@ const char* ExportFilter(ImageFormat format) {
       return "PNG (*.png)";
     case ImageFormat::Tiff:
       return "TIFF (*.tiff)";
+    case ImageFormat::Svg:
+      return "SVG (*.svg)";
+    case ImageFormat::Pdf:
+      return "PDF (*.pdf)";
   }
   return "";
 }
@@ -33,6 +38,9 @@ FileDialogRequest ExportDialogRequest(ImageFormat format) {
   FileDialogRequest request;
   request.caption = QStringLiteral("Save As");
   request.filter = QString::fromLatin1(ExportFilter(format));
+  for (ImageFormat vector : {ImageFormat::Svg, ImageFormat::Pdf}) {
+    if (vector != format) request.filter += QStringLiteral(";;") + QString::fromLatin1(ExportFilter(vector));
+  }
   request.defaultSuffix = QString::fromLatin1(DefaultExtension(format) + 1);  // without the dot
   request.directory = StartFolder();
   return request;
@@ -66,6 +74,16 @@ bool ExportPreviewPicture(QWidget* parent, const QString& path, const CMemoryDC&
     return false;
   }
   const Status written = WritePicture(path, format, picture, selectionFrame);
+  if (!written) {
+    prompts.ShowError(parent, QString::fromStdString(written.message()));
+    return false;
+  }
+  return true;
+}
+
+bool ExportFigures(QWidget* parent, const QString& path, const FacePicture& picture, const ExportOptions& options,
+                   UserPrompts& prompts) {
+  const Status written = WritePicture(path.toStdString(), picture, options);
   if (!written) {
     prompts.ShowError(parent, QString::fromStdString(written.message()));
     return false;

@@ -10,7 +10,9 @@ class QWidget;
 namespace pelmoro {
 
 class CMemoryDC;
+class FacePicture;
 class UserPrompts;
+struct ExportOptions;
 
 // A picture export command of the main window: its identifier, its menu text ("&" before
 // the mnemonic) and the format it writes. The preview's context menu offers the same
@@ -22,8 +24,8 @@ struct ExportCommand {
 };
 
 // Asks for the file a picture export in the format goes to: the save dialog with the
-// format's filter and default suffix, starting in the start folder. Empty when the user
-// cancelled.
+// format's filter and default suffix, and SVG and PDF offered besides, starting in the
+// start folder. Empty when the user cancelled.
 QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts);
 
 // Writes the picture to `path` in the format: the whole picture or, given a selection
@@ -33,5 +35,11 @@ QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts)
 // written.
 bool ExportPreviewPicture(QWidget* parent, const QString& path, const CMemoryDC& picture, ImageFormat format,
                           const std::optional<Rect>& selectionFrame, UserPrompts& prompts);
+
+// Writes the face drawn from its figures as the options ask: SVG, PDF, or a picture at any
+// size with smooth edges. Failures are shown as ExportPreviewPicture shows them. True when
+// the file was written.
+bool ExportFigures(QWidget* parent, const QString& path, const FacePicture& picture, const ExportOptions& options,
+                   UserPrompts& prompts);
 
 }  // namespace pelmoro

@@ -1,6 +1,7 @@
 #include "render/ui/face_preview.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QImage>
 #include <QPainter>
 
@@ -50,12 +51,34 @@ void CFacePreview::SetLoadError(bool failed, const QString& reason) {
   update();
 }
 
+void CFacePreview::SetSmoothEdges(bool on) {
+  m_bSmoothEdges = on;
+  update();
+}
+
 void CFacePreview::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (m_bSmoothEdges && !m_bLoadError && PaintSmooth(painter)) return;
   CMemoryDC dc(kWidth, kHeight);
   if (!dc.IsValid()) return;  // no memory for the picture: the window keeps what it shows
   Compose(dc, true);
-  QPainter painter(this);
-  painter.drawImage(0, 0, WrapSurface(dc));
+  // Scaled to the screen's device pixels by repeating them, never by blending.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(QRect(0, 0, kWidth, kHeight), WrapSurface(dc));
+}
+
+bool CFacePreview::PaintSmooth(QPainter& painter) {
+  const qreal ratio = devicePixelRatioF();
+  PictureScene scene;
+  scene.area = {0, 0, kWidth, kHeight};
+  const SelectionLayer* selection = m_selectionModel.ShownLayer();
+  scene.paint = [this, selection](Surface& surface) { m_picture.Paint(surface, selection); };
+  SmoothPicture smooth;
+  const auto width = static_cast<std::int32_t>(std::lround(kWidth * ratio));
+  const auto height = static_cast<std::int32_t>(std::lround(kHeight * ratio));
+  if (!DrawSmooth(scene, width, height, smooth)) return false;
+  painter.drawImage(QRectF(0, 0, kWidth, kHeight), WrapSmooth(smooth));
+  return true;
 }
 
 void CFacePreview::RenderPicture(CMemoryDC& dc) { Compose(dc, false); }

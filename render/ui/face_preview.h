@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 #include "output/selection_model.h"
 #include "output/ui/selection_controller.h"
 #include "render/face_picture.h"
@@ -15,6 +17,9 @@ class CRandom;
 // The window the face is drawn in, exactly 224 x 192 pixels. It owns the one face record,
 // the background fill, the animation poses and the selection. Every repaint composes the
 // whole picture off screen and copies it to the window in one step, so nothing flickers.
+// On a screen of more device pixels than logical ones, each picture pixel shows as a sharp
+// block of device pixels; with smooth edges on, the vector surface draws the picture at the
+// screen's own resolution instead. Either way the mouse works in picture pixels.
 class CFacePreview : public QWidget, private SelectionHost {
   Q_OBJECT
 
@@ -59,6 +64,10 @@ class CFacePreview : public QWidget, private SelectionHost {
   // The selection's mouse handling, size tooltip and context menu.
   SelectionController& Selection() { return m_selection; }
 
+  // Whether the picture is drawn with smooth edges (off at first).
+  bool SmoothEdges() const { return m_bSmoothEdges; }
+  void SetSmoothEdges(bool on);
+
   // Animation: a random pose change at random intervals until stopped; stopping puts the
   // face back into its rest poses.
   void StartAnimation();
@@ -78,6 +87,9 @@ class CFacePreview : public QWidget, private SelectionHost {
 
  private:
   void Compose(CMemoryDC& dc, bool withSelection);
+  // Draws the picture with its selection layer smooth at the screen's resolution; false when
+  // it cannot (no memory for the pixels).
+  bool PaintSmooth(QPainter& painter);
   void ComposeLoadError(CMemoryDC& dc) const;
   void OnAnimationTimer();
   // SelectionHost: what the selection's mouse handling works on.
@@ -89,6 +101,7 @@ class CFacePreview : public QWidget, private SelectionHost {
   CRandom& m_random;
   FacePicture m_picture;
   bool m_bLoadError = false;
+  bool m_bSmoothEdges = false;
   SelectionModel m_selectionModel;
   QTimer m_animationTimer;
   SelectionController m_selection{*this};

@@ -71,6 +71,22 @@ void DrawPictureFile(Surface& s, const Glyph& letter, Color tag) {
   DrawGlyph(s, letter, 10, 9, RGB(255, 255, 255));
 }
 
+// A small picture with a double arrow across its corner: the picture at another size.
+void DrawAnySize(Surface& s) {
+  Polygon(s, {{0, 0}, {11, 0}, {11, 9}, {0, 9}}, RGB(70, 70, 70), RGB(150, 200, 255));
+  Polygon(s, {{1, 8}, {4, 5}, {6, 7}, {9, 4}, {10, 5}, {10, 8}}, RGB(20, 110, 40), RGB(40, 160, 60));
+  const Color arrow = RGB(200, 40, 40);
+  {
+    CSolidPen pen(s, arrow);
+    s.MoveTo(5, 14);
+    s.LineTo(15, 4);
+    s.MoveTo(5, 15);
+    s.LineTo(15, 5);
+  }
+  Polygon(s, {{15, 1}, {15, 7}, {9, 1}}, arrow, arrow);
+  Polygon(s, {{1, 15}, {1, 9}, {7, 15}}, arrow, arrow);
+}
+
 void DrawAbout(Surface& s) {
   {
     CSolidPen pen(s, RGB(20, 60, 160));
@@ -108,6 +124,7 @@ QImage DrawCommandStrip() {
       [&](Surface& s) { DrawPictureFile(s, p, RGB(0, 140, 140)); },
       [&](Surface& s) { DrawPictureFile(s, t, RGB(110, 80, 50)); },
       DrawAbout,
+      DrawAnySize,
   };
   QImage strip(kSize * static_cast<int>(std::size(images)), kSize, QImage::Format_ARGB32);
   strip.fill(Qt::transparent);

@@ -48,6 +48,21 @@ TEST(RenderOptions, DefaultsToARandomFaceAtRest) {
   EXPECT_EQ(std::vector<int>({result.options.eyePose, result.options.mouthPose, result.options.browPose}),
             std::vector<int>({0, 1, 1}));
   EXPECT_FALSE(result.options.selection.has_value());
+  EXPECT_FALSE(result.options.scale.has_value());
+  EXPECT_FALSE(result.options.transparent);
+}
+
+TEST(RenderOptions, ReadsScaleTransparencyAndVectorFormats) {
+  const ParseResult svg = Parse({"-o", "face.SVG", "--scale", "1.75", "--transparent"});
+  ASSERT_TRUE(svg.ok()) << svg.error;
+  EXPECT_EQ(svg.options.format, ImageFormat::Svg);
+  EXPECT_EQ(svg.options.scale, 1.75);
+  EXPECT_TRUE(svg.options.transparent);
+  const ParseResult pdf = Parse({"--scale=16", "-o", "face.pdf"});
+  ASSERT_TRUE(pdf.ok()) << pdf.error;
+  EXPECT_EQ(pdf.options.format, ImageFormat::Pdf);
+  EXPECT_EQ(pdf.options.scale, 16.0);
+  EXPECT_FALSE(pdf.options.transparent);
 }
 
 TEST(RenderOptions, TakesNamesStartingWithADashAfterTheEndOfOptions) {
@@ -106,6 +121,15 @@ TEST(RenderOptions, RejectsBadCommandLinesSayingWhy) {
       {{"-o", "a.png", "--selection", "0,0,2147483648,10"}, "LEFT,TOP,RIGHT,BOTTOM"},
       {{"-o", "a.png", "--selection", "10,10,12,50"}, "no pixel inside its frame"},
       {{"-o", "a.png", "--selection", "50,50,10,10"}, "no pixel inside its frame"},
+      {{"-o", "a.png", "--scale", "0.2"}, "--scale \"0.2\" is not a number from 0.25 to 16"},
+      {{"-o", "a.png", "--scale", "16.01"}, "from 0.25 to 16"},
+      {{"-o", "a.png", "--scale", "2x"}, "from 0.25 to 16"},
+      {{"-o", "a.png", "--scale", "nan"}, "from 0.25 to 16"},
+      {{"-o", "a.png", "--scale", "1e1"}, "from 0.25 to 16"},
+      {{"-o", "a.png", "--scale", ""}, "from 0.25 to 16"},
+      {{"-o", "a.png", "--transparent=1"}, "takes no value"},
+      {{"-o", "a.jpg", "--transparent"}, "--transparent: JPEG files cannot have a transparent background"},
+      {{"--transparent", "-o", "a.bmp", "--scale", "2"}, "BMP files cannot have a transparent background"},
   };
   for (const BadCommandLine& c : cases) {
     const ParseResult result = ParseArguments(c.arguments);

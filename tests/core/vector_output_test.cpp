@@ -16,7 +16,7 @@
 #include "output/scaled_picture.h"
 #include "render/memory_dc.h"
 #include "smooth_compare.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace pelmoro {
 namespace {
