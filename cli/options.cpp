@@ -150,8 +150,10 @@ constexpr OptionSpec kValueOptions[] = {
     {"--set", "NAME=VALUE", "set one face parameter, e.g. faceSize=3 or glasses=2;\nmay be repeated", true, AddSetting},
     {"--pose", "EYE,MOUTH,BROW", "animation poses, each 0, 1 or 2 (default 0,1,1)", false, SetPose},
     {"--selection", "L,T,R,B", "write only the inside of a selection frame", false, SetSelection},
-    {"--scale", "K", "draw the picture K times as large with smooth edges,\n0.25 to 16 (a PNG at --scale 8 is 1792 x 1536);\n"
-     "without it pixel formats get the exact picture", false, SetScale},
+    {"--scale", "K",
+     "draw the picture K times as large with smooth edges,\n0.25 to 16 (a PNG at --scale 8 is 1792 x 1536);\n"
+     "without it pixel formats get the exact picture",
+     false, SetScale},
 };
 
 constexpr const char* kDescription =

@@ -24,8 +24,8 @@ inline QImage WrapSurface(const CMemoryDC& dc) {
 
 // A smooth picture's pixels as a read-only QImage, without copying them.
 inline QImage WrapSmooth(const SmoothPicture& picture) {
-  return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
-                picture.width * 4, picture.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height, picture.width * 4,
+                picture.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
 // Conversions between the program's 0x00BBGGRR colours and Qt's colours.

@@ -22,8 +22,8 @@ struct FormatChoice {
   const char* name;
 };
 constexpr FormatChoice kFormatChoices[] = {
-    {ImageFormat::Png, "PNG"}, {ImageFormat::Jpeg, "JPEG"}, {ImageFormat::Bmp, "BMP"}, {ImageFormat::Gif, "GIF"},
-    {ImageFormat::Tiff, "TIFF"}, {ImageFormat::Svg, "SVG"},  {ImageFormat::Pdf, "PDF"},
+    {ImageFormat::Png, "PNG"},   {ImageFormat::Jpeg, "JPEG"}, {ImageFormat::Bmp, "BMP"}, {ImageFormat::Gif, "GIF"},
+    {ImageFormat::Tiff, "TIFF"}, {ImageFormat::Svg, "SVG"},   {ImageFormat::Pdf, "PDF"},
 };
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "render/ui/face_preview.h"
 
 #include <QApplication>
-#include <cmath>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 
 #include "render/memory_dc.h"
 #include "ui_support/qt_bridge.h"

@@ -71,20 +71,15 @@ void DrawPictureFile(Surface& s, const Glyph& letter, Color tag) {
   DrawGlyph(s, letter, 10, 9, RGB(255, 255, 255));
 }
 
-// A small picture with a double arrow across its corner: the picture at another size.
+// A small picture in the corner of a larger frame, with an arrow out to the frame's far
+// corner: the picture at another size.
 void DrawAnySize(Surface& s) {
-  Polygon(s, {{0, 0}, {11, 0}, {11, 9}, {0, 9}}, RGB(70, 70, 70), RGB(150, 200, 255));
-  Polygon(s, {{1, 8}, {4, 5}, {6, 7}, {9, 4}, {10, 5}, {10, 8}}, RGB(20, 110, 40), RGB(40, 160, 60));
+  Polygon(s, {{0, 0}, {15, 0}, {15, 15}, {0, 15}}, RGB(120, 120, 120), RGB(255, 255, 255));
+  Polygon(s, {{0, 0}, {9, 0}, {9, 7}, {0, 7}}, RGB(70, 70, 70), RGB(150, 200, 255));
+  Polygon(s, {{1, 6}, {3, 4}, {5, 5}, {8, 2}, {8, 6}}, RGB(20, 110, 40), RGB(40, 160, 60));
   const Color arrow = RGB(200, 40, 40);
-  {
-    CSolidPen pen(s, arrow);
-    s.MoveTo(5, 14);
-    s.LineTo(15, 4);
-    s.MoveTo(5, 15);
-    s.LineTo(15, 5);
-  }
-  Polygon(s, {{15, 1}, {15, 7}, {9, 1}}, arrow, arrow);
-  Polygon(s, {{1, 15}, {1, 9}, {7, 15}}, arrow, arrow);
+  Polygon(s, {{14, 7}, {14, 14}, {7, 14}}, arrow, arrow);
+  Polygon(s, {{7, 8}, {8, 7}, {11, 10}, {10, 11}}, arrow, arrow);
 }
 
 void DrawAbout(Surface& s) {

@@ -45,7 +45,7 @@ RgbPicture ReadPicture(const std::string& path) {
 }
 
 // Runs a command line; true when it exits with 0.
-bool Run(const std::string& command) { return std::system((command + " 2>&1").c_str()) == 0; }
+bool RunCommand(const std::string& command) { return std::system((command + " 2>&1").c_str()) == 0; }
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
@@ -66,8 +66,8 @@ TEST(ScaledPictures, SvgPdfAndLargePngLookLikeTheExactPicture) {
     const RgbPicture exact = ExactPicture(static_cast<std::uint32_t>(std::atoi(seed)));
     RenderTwice(dir, {"--seed", seed}, "face.svg");
     RenderTwice(dir, {"--seed", seed}, "face.pdf");
-    ASSERT_TRUE(Run("rsvg-convert " + Quoted(dir / "face.svg") + " -o " + Quoted(dir / "svg.png")));
-    ASSERT_TRUE(Run("pdftoppm -r 72 -png -singlefile " + Quoted(dir / "face.pdf") + " " + Quoted(dir / "pdf")));
+    ASSERT_TRUE(RunCommand("rsvg-convert " + Quoted(dir / "face.svg") + " -o " + Quoted(dir / "svg.png")));
+    ASSERT_TRUE(RunCommand("pdftoppm -r 72 -png -singlefile " + Quoted(dir / "face.pdf") + " " + Quoted(dir / "pdf")));
     EXPECT_TRUE(DiffersOnlyAlongEdges(ViewOf(exact), ViewOf(ReadPicture(dir / "svg.png")), 0.05)) << seed;
     EXPECT_TRUE(DiffersOnlyAlongEdges(ViewOf(exact), ViewOf(ReadPicture(dir / "pdf.png")), 0.05)) << seed;
 
@@ -95,7 +95,7 @@ TEST(ScaledPictures, TransparentPicturesShowNothingBehindTheFace) {
   }
   const ProgramRun svg = RunRenderProgram(dir, {"--seed", "7", "--transparent", "-o", dir / "t.svg"});
   ASSERT_EQ(svg.status, 0) << svg.err;
-  ASSERT_TRUE(Run("rsvg-convert " + Quoted(dir / "t.svg") + " -o " + Quoted(dir / "svg.png")));
+  ASSERT_TRUE(RunCommand("rsvg-convert " + Quoted(dir / "t.svg") + " -o " + Quoted(dir / "svg.png")));
   const RgbPicture picture = ReadPicture(dir / "svg.png");
   EXPECT_EQ(picture.pixels.front() >> 24, 0u);
   EXPECT_EQ(picture.pixels[kH / 2 * kW + kW / 2], exact.pixels[kH / 2 * kW + kW / 2]);

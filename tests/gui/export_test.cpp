@@ -57,8 +57,8 @@ TEST_F(Export, EveryMenuEntryWritesItsFormat) {
     EXPECT_EQ(request.defaultSuffix, QString::fromLatin1(DefaultExtension(formats[i].format) + 1));
     EXPECT_FALSE(request.directory.isEmpty());
   }
-  EXPECT_EQ(shown.prompts.requests[2].filter, "JPEG (*.jpg *.jpeg)");
-  EXPECT_EQ(shown.prompts.requests[3].filter, "PNG (*.png)");
+  EXPECT_EQ(shown.prompts.requests[2].filter, "JPEG (*.jpg *.jpeg);;SVG (*.svg);;PDF (*.pdf)");
+  EXPECT_EQ(shown.prompts.requests[3].filter, "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
 }
 
 TEST_F(Export, SelectionFrameIsLeftOutAndStaysShown) {

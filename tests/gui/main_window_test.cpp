@@ -74,9 +74,9 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   CFaceDlg dialog(1);
   QStringList bar;
   for (const QAction* action : dialog.MenuBar()->actions()) bar << action->text();
-  EXPECT_EQ(bar, QStringList({"File", "Tools", "Help"}));
+  EXPECT_EQ(bar, QStringList({"File", "Tools", "View", "Help"}));
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 0)),
-            QStringList({"&New...", "&Open...", "&Save...", "-", "Import", "-", "&Exit"}));
+            QStringList({"&New...", "&Open...", "&Save...", "-", "Import", "Export at any size...", "-", "&Exit"}));
   const QMenu* exports = BarMenu(dialog, 0)->actions().at(4)->menu();
   ASSERT_NE(exports, nullptr);
   EXPECT_EQ(MenuTexts(exports), QStringList({".&BMP", ".&GIF", ".&JPG", ".&PNG", ".&TIFF"}));
@@ -84,25 +84,28 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   for (const QAction* action : exports->actions()) ids << action->data().toInt();
   EXPECT_EQ(ids, QList<int>({40008, 40010, 40007, 40006, 40009}));
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 1)), QStringList({"Enable selection"}));
-  EXPECT_EQ(MenuTexts(BarMenu(dialog, 2)), QStringList({"&About"}));
-  for (int id : {40012, 40001, 40002, 40003, 40004, 40017}) EXPECT_NE(dialog.Action(id), nullptr) << id;
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 2)), QStringList({"Smooth edges"}));
+  EXPECT_TRUE(dialog.Action(ID_SMOOTH_EDGES)->isCheckable());
+  EXPECT_FALSE(dialog.Action(ID_SMOOTH_EDGES)->isChecked());
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 3)), QStringList({"&About"}));
+  for (int id : {40012, 40001, 40002, 40003, 40004, 40017, 40030}) EXPECT_NE(dialog.Action(id), nullptr) << id;
   EXPECT_TRUE(dialog.Action(ID_ENABLE_SELECTION)->isEnabled());
   EXPECT_FALSE(dialog.Action(ID_ENABLE_SELECTION)->isChecked());
 }
 
-TEST(MainWindow, MenuImagesGoToTheNineCommandsOfTheToolbar) {
+TEST(MainWindow, MenuImagesGoToTheTenCommandsOfTheToolbar) {
   CFaceDlg dialog(1);
   ASSERT_TRUE(dialog.IsCreated());
   const CIconMenuManager& manager = dialog.MenuManager();
-  EXPECT_EQ(manager.ImageCount(), 9);
+  EXPECT_EQ(manager.ImageCount(), 10);
   EXPECT_EQ(manager.BitmapSize(), QSize(16, 16));
   EXPECT_EQ(manager.ButtonSize(), QSize(18, 18));
   EXPECT_EQ(manager.ToolbarIds(), (std::vector<unsigned>{128}));
-  const int expected[] = {40012, 40001, 40002, 40008, 40010, 40007, 40006, 40009, 40004};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(manager.ImageOfCommand(expected[i]), i);
+  const int expected[] = {40012, 40001, 40002, 40008, 40010, 40007, 40006, 40009, 40004, 40030};
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(manager.ImageOfCommand(expected[i]), i);
   EXPECT_EQ(manager.ImageOfCommand(ID_APP_EXIT), -1);
   EXPECT_EQ(manager.ImageOfCommand(ID_ENABLE_SELECTION), -1);
-  for (int i = 0; i < 9; ++i) EXPECT_NE(manager.Image(i), manager.Image((i + 1) % 9)) << i;
+  for (int i = 0; i < 10; ++i) EXPECT_NE(manager.Image(i), manager.Image((i + 1) % 10)) << i;
 }
 
 TEST(MainWindow, EnterLeavesTheWindowOpenAndEscapeClosesIt) {
