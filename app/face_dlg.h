@@ -99,6 +99,8 @@ class CFaceDlg : public QDialog {
  private:
   // Writes the face drawn from its figures (SVG, PDF, any size); the loading error has none.
   void ExportFaceFigures(const QString& path, const ExportOptions& options);
+  // Whether the selection frame is there and shown, so "Selection only" can be offered.
+  bool SelectionShown() const;
   void CreateControls();
   void CreateMenu();
   // The menu a command of the table sits in, made when the table first names it.

@@ -135,7 +135,7 @@ void CFaceDlg::ExportFaceFigures(const QString& path, const ExportOptions& optio
 }
 
 void CFaceDlg::OnExportAtSize() {
-  CSizeExportDlg dialog(m_preview->IsSelectionShown(), this);
+  CSizeExportDlg dialog(SelectionShown(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (const auto choice = dialog.Choice()) ExportAtSize(*choice);
 }
@@ -144,13 +144,15 @@ void CFaceDlg::ExportAtSize(const SizedExport& choice) {
   const QString path = AskExportPath(this, choice.format, *m_prompts);
   if (path.isEmpty()) return;
   std::optional<Rect> frame;
-  if (m_preview->IsSelectionShown()) frame = m_preview->Tracker()->m_rect;
+  if (SelectionShown()) frame = m_preview->Tracker()->m_rect;
   ExportOptions options = choice.Options(CFacePreview::kWidth, frame);
   if (const auto chosen = FormatFromPath(path.toStdString()); chosen && IsVectorFormat(*chosen)) {
     options.format = *chosen;
   }
   ExportFaceFigures(path, options);
 }
+
+bool CFaceDlg::SelectionShown() const { return m_preview->HasSelection() && m_preview->IsSelectionShown(); }
 
 void CFaceDlg::OnSmoothEdges() { m_preview->SetSmoothEdges(Action(ID_SMOOTH_EDGES)->isChecked()); }
 

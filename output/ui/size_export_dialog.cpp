@@ -61,7 +61,9 @@ CSizeExportDlg::CSizeExportDlg(bool selectionShown, QWidget* parent)
   auto* size = new QHBoxLayout;
   size->addWidget(m_width, 1);
   size->addWidget(m_height);
-  form->addRow(QStringLiteral("&Width:"), size);
+  auto* widthLabel = new QLabel(QStringLiteral("&Width:"), this);
+  widthLabel->setBuddy(m_width);
+  form->addRow(widthLabel, size);
   form->addRow(QStringLiteral("&Format:"), m_format);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
