@@ -11,10 +11,11 @@
 #include <QTemporaryDir>
 
 #include "app/face_dlg.h"
-#include "gui_test_support.h"
 #include "output/selection_tracker.h"
 #include "output/ui/size_export_dialog.h"
 #include "render/ui/face_preview.h"
+#include "tests/support/shown_dialog.h"
+#include "tests/support/widget_pictures.h"
 
 namespace pelmoro {
 namespace {
@@ -38,7 +39,7 @@ TEST_F(ScaledExport, SaveDialogsOfferSvgAndPdfAndWriteThem) {
   dialog().ExportPicture(ImageFormat::Png, false);
   EXPECT_EQ(shown.prompts.requests.back().filter, "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
   EXPECT_TRUE(Head("face.svg").contains("<svg")) << Head("face.svg").constData();
-  dialog().Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
+  dialog().Action(ID_ENABLE_SELECTION)->trigger();
   preview().Tracker()->m_rect = Rect{30, 40, 150, 120};
   shown.prompts.answer = File("part.pdf");
   dialog().ExportPicture(ImageFormat::Gif, true);
@@ -57,7 +58,7 @@ TEST_F(ScaledExport, AnySizeWritesTheChosenWidthFormatAndBackground) {
   EXPECT_EQ(qAlpha(big.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(big.pixel(500, 428)), 255);
 
-  dialog().Action(CFaceDlg::ID_ENABLE_SELECTION)->trigger();
+  dialog().Action(ID_ENABLE_SELECTION)->trigger();
   preview().Tracker()->m_rect = Rect{30, 40, 150, 120};
   choice.width = 448;
   choice.format = ImageFormat::Jpeg;
@@ -118,7 +119,7 @@ TEST_F(ScaledExport, HighDensityPreviewShowsSharpBlocksOrSmoothEdges) {
   }
   EXPECT_EQ(wrong, 0) << "every picture pixel a 2 x 2 block of its own colour";
 
-  dialog().Action(CFaceDlg::ID_SMOOTH_EDGES)->trigger();
+  dialog().Action(ID_SMOOTH_EDGES)->trigger();
   EXPECT_TRUE(preview().SmoothEdges());
   const QImage smooth = Shown(&preview());
   EXPECT_NE(smooth, exact.convertToFormat(smooth.format()));
@@ -128,7 +129,7 @@ TEST_F(ScaledExport, HighDensityPreviewShowsSharpBlocksOrSmoothEdges) {
                 std::abs(corner.blue() - exactCorner.blue()),
             3)
       << "the background's corner is the same colour, to within rounding";
-  dialog().Action(CFaceDlg::ID_SMOOTH_EDGES)->trigger();
+  dialog().Action(ID_SMOOTH_EDGES)->trigger();
   EXPECT_FALSE(preview().SmoothEdges());
   EXPECT_EQ(Shown(&preview()), exact);
 }
