@@ -111,12 +111,6 @@ void ForEachRow(const Spans& spans, std::int64_t y0, std::int64_t y1, F f) {
   }
 }
 
-// The spans of a shape too large for a table.
-struct ShapeSpans {
-  const RowShape& shape;
-  Span At(std::int64_t y) const { return shape.SpanAt(y); }
-};
-
 struct WalkEdge {
   Pix a;
   Pix b;
@@ -129,7 +123,6 @@ class ArcPolygon {
   ArcPolygon(const ArcOutline& outline, const ArcRange& arc, const Pix& ps, const Pix& pe, ArcKind kind,
              std::int64_t firstRow)
       : outline_(outline), arc_(arc), ps_(ps), pe_(pe) {
-    if (kind == ArcKind::Arc) return;
     if (kind == ArcKind::Chord) closing_[closingCount_++] = {pe, ps};
     if (kind == ArcKind::Pie) {
       const Pix centre{outline.cx(), outline.cy()};
@@ -140,7 +133,7 @@ class ArcPolygon {
     // are stepped from row to row.
     for (std::size_t i = 0; i < outline.count(); ++i) {
       const Piece& from = outline.piece(i);
-      const Piece& to = outline.piece((i + 1) % outline.count());
+      const Piece& to = outline.piece(i + 1 == outline.count() ? 0 : i + 1);
       const WalkEdge join{outline.LastOf(from), outline.FirstOf(to)};
       if (Vertex(from, join.a) && Vertex(to, join.b) && IsSide(join)) AddLongEdge(join, firstRow);
     }
@@ -218,16 +211,67 @@ class ArcPolygon {
 
 }  // namespace
 
+namespace {
+
+// Calls f with the spans of the rows [yFirst, yLast] of the shape: its table when it has
+// one, else the shape itself.
+template <typename F>
+void WithSpans(const RowShape& shape, std::int64_t yFirst, std::int64_t yLast, F f) {
+  if (shape.Cached()) {
+    f(shape.Table(yFirst, yLast));
+  } else {
+    f(ShapeSpans{shape});
+  }
+}
+
+// The arc's outline pixels on the rows [y0, y1).
+void PaintArc(const PixelTarget& target, const ArcOutline& outline, const ArcRange& arc, std::int64_t y0,
+              std::int64_t y1, std::uint32_t pen) {
+  const std::int64_t lastColumn = target.width - 1;
+  const std::int64_t cx = outline.cx();
+  const std::int64_t cy = outline.cy();
+  WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
+    ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts&) {
+      PaintOutlineRow(target.bits + y * target.width, lastColumn, y, parts, cx, cy, arc, pen);
+    });
+  });
+}
+
+// A chord or pie on the rows [y0, y1): each row's fill, then its outline pixels on the arc
+// and Pe, the vertex the arc leaves out; the closing lines last.
+void PaintChordOrPie(const PixelTarget& target, const ArcOutline& outline, const ArcRange& arc, const Pix& ps,
+                     const Pix& pe, ArcKind kind, std::int64_t y0, std::int64_t y1, std::uint32_t pen,
+                     std::uint32_t brush) {
+  ArcPolygon polygon(outline, arc, ps, pe, kind, y0);
+  const std::int64_t lastColumn = target.width - 1;
+  const std::int64_t cx = outline.cx();
+  const std::int64_t cy = outline.cy();
+  WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
+    ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
+      polygon.FillRow(target, y, parts, next, brush);
+      std::uint32_t* const row = target.bits + y * target.width;
+      PaintOutlineRow(row, lastColumn, y, parts, cx, cy, arc, pen);
+      if (y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
+    });
+  });
+  polygon.DrawClosingLines(target, pen);
+}
+
+}  // namespace
+
 void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point end, ArcKind kind, std::uint32_t pen,
                    std::uint32_t brush) {
   const Box box = NormalisedBox(r.left, r.top, r.right, r.bottom);
   if (box.Empty()) return;
-  const ArcOutline outline(box);
-  const Dir dS = outline.DirOf(start.x, start.y);
-  const Dir dE = outline.DirOf(end.x, end.y);
-  // S and E on one ray give the whole ellipse; an arc then needs neither end pixel.
+  const std::int64_t cx = box.left + box.Width() / 2;
+  const std::int64_t cy = box.top + box.Height() / 2;
+  const Dir dS = DirFrom(cx, cy, start.x, start.y);
+  const Dir dE = DirFrom(cx, cy, end.x, end.y);
+  // S and E on one ray give the whole ellipse: an arc is then the ellipse's outline.
   const bool oneRay = CrossSign(dS, dE) == 0 && DotSign(dS, dE) > 0;
-  const Pix ps = kind == ArcKind::Arc && oneRay ? Pix{} : outline.FirstAtOrAfter(dS);
+  if (kind == ArcKind::Arc && oneRay) return PaintRowShapeOutline(target, RowShape::Ellipse(box), pen);
+  const ArcOutline outline(box);
+  const Pix ps = outline.FirstAtOrAfter(dS);
   const bool whole = oneRay || !Sector(dS, dE).Contains(outline.DirOf(ps));
   const Pix pe = whole ? ps : outline.FirstAtOrAfter(dE);
   const ArcRange arc(outline.KeyOf(ps), outline.KeyOf(pe), whole);
@@ -250,32 +294,11 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
   }
   const std::int64_t y0 = std::max<std::int64_t>(rowFirst, 0);
   const std::int64_t y1 = std::min<std::int64_t>(rowLast + 1, target.height);
-  ArcPolygon polygon(outline, arc, ps, pe, kind, y0);
-
-  const std::int64_t lastColumn = target.width - 1;
-  const std::int64_t cx = outline.cx();
-  const std::int64_t cy = outline.cy();
-  auto paintRows = [&](const auto& spans) {
-    if (kind == ArcKind::Arc) {
-      ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts&) {
-        PaintOutlineRow(target.bits + y * target.width, lastColumn, y, parts, cx, cy, arc, pen);
-      });
-      return;
-    }
-    ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
-      polygon.FillRow(target, y, parts, next, brush);
-      // The outline pixels on the arc, and Pe, the vertex the arc leaves out.
-      std::uint32_t* const row = target.bits + y * target.width;
-      PaintOutlineRow(row, lastColumn, y, parts, cx, cy, arc, pen);
-      if (y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
-    });
-  };
-  if (outline.shape().Cached()) {
-    paintRows(outline.shape().Table());
+  if (kind == ArcKind::Arc) {
+    PaintArc(target, outline, arc, y0, y1, pen);
   } else {
-    paintRows(ShapeSpans{outline.shape()});
+    PaintChordOrPie(target, outline, arc, ps, pe, kind, y0, y1, pen, brush);
   }
-  polygon.DrawClosingLines(target, pen);
 }
 
 }  // namespace pelmoro::raster

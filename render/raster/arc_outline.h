@@ -25,6 +25,12 @@ struct Dir {
   std::int64_t v = 0;
 };
 
+// The direction of pixel (x, y) from (cx, cy); the centre itself counts as 0°.
+inline Dir DirFrom(std::int64_t cx, std::int64_t cy, std::int64_t x, std::int64_t y) {
+  if (x == cx && y == cy) return Dir{1, 0};
+  return Dir{x - cx, cy - y};
+}
+
 // Signs of the cross and dot products.
 int CrossSign(const Dir& a, const Dir& b);
 int DotSign(const Dir& a, const Dir& b);
@@ -147,11 +153,7 @@ class ArcOutline {
   const Piece& piece(std::size_t i) const { return pieces_[i]; }
 
   // The direction of pixel (x, y) from C; C itself counts as 0°.
-  Dir DirOf(std::int64_t x, std::int64_t y) const {
-    Dir d{x - cx_, cy_ - y};
-    if (d.u == 0 && d.v == 0) d = Dir{1, 0};
-    return d;
-  }
+  Dir DirOf(std::int64_t x, std::int64_t y) const { return DirFrom(cx_, cy_, x, y); }
   Dir DirOf(const Pix& p) const { return DirOf(p.x, p.y); }
 
   const RowShape& shape() const { return shape_; }

@@ -73,33 +73,48 @@ std::uint64_t EllipseProfile::HalfWidth2(std::uint64_t absY) const {
 // kept up to date by differences (every term stays below 2^61 for a small box): a step of
 // x adds B^2 4x to horizontal and 4 B^2 more to vertical; a row nearer the middle adds
 // A^2 (4 - 4 absY) to horizontal and 4 A^2 more to vertical.
-void EllipseProfile::Insets(std::int32_t* out, std::int64_t rows) const {
-  const std::int64_t a = static_cast<std::int64_t>(a2_);
-  const std::int64_t b = static_cast<std::int64_t>(b2_);
-  const std::int64_t aa = a * a;
-  const std::int64_t bb = b * b;
-  std::int64_t x = static_cast<std::int64_t>(p_) + 2;
-  std::int64_t inset = (a - x + 2) >> 1;
-  std::int64_t vertical = bb * x * x + aa * (b - 1) * (b - 1) - aa * bb;
-  std::int64_t horizontal = bb * (x - 1) * (x - 1) + aa * b * b - aa * bb;
-  std::int64_t columnStep = bb * 4 * x;
-  std::int64_t rowStep = aa * (4 - 4 * b);
-  // Rows with absY = B - 2k <= 1 are the middle ones, full width.
-  const std::int64_t curved = std::min(rows, b / 2);
-  for (std::int64_t k = 0; k < curved; ++k) {
+EllipseProfile::InsetSteps::InsetSteps(const EllipseProfile& profile) {
+  const std::int64_t a = static_cast<std::int64_t>(profile.a2_);
+  const std::int64_t b = static_cast<std::int64_t>(profile.b2_);
+  const std::int64_t x = static_cast<std::int64_t>(profile.p_) + 2;
+  aa_ = a * a;
+  bb_ = b * b;
+  curved_ = b / 2;  // rows with absY = B - 2k <= 1 are the middle ones
+  inset_ = (a - x + 2) >> 1;
+  vertical_ = bb_ * x * x + aa_ * (b - 1) * (b - 1) - aa_ * bb_;
+  horizontal_ = bb_ * (x - 1) * (x - 1) + aa_ * b * b - aa_ * bb_;
+  columnStep_ = bb_ * 4 * x;
+  rowStep_ = aa_ * (4 - 4 * b);
+}
+
+void EllipseProfile::InsetSteps::Next(std::int32_t* out, std::int64_t rows) {
+  // Locals, so the loop keeps them in registers.
+  std::int64_t inset = inset_;
+  std::int64_t vertical = vertical_;
+  std::int64_t horizontal = horizontal_;
+  std::int64_t columnStep = columnStep_;
+  std::int64_t rowStep = rowStep_;
+  const std::int64_t curved = std::clamp<std::int64_t>(curved_ - k_, 0, rows);
+  for (std::int64_t i = 0; i < curved; ++i) {
     // The pixel at x = A + 2 always fails, so the step stops inside the box.
     while (std::min(vertical, horizontal) < 0) {
       horizontal += columnStep;
-      vertical += columnStep + 4 * bb;
-      columnStep += 8 * bb;
+      vertical += columnStep + 4 * bb_;
+      columnStep += 8 * bb_;
       --inset;
     }
-    out[k] = static_cast<std::int32_t>(inset);
+    out[i] = static_cast<std::int32_t>(inset);
     horizontal += rowStep;
-    vertical += rowStep + 4 * aa;
-    rowStep += 8 * aa;
+    vertical += rowStep + 4 * aa_;
+    rowStep += 8 * aa_;
   }
-  for (std::int64_t k = curved; k < rows; ++k) out[k] = 0;
+  for (std::int64_t i = curved; i < rows; ++i) out[i] = 0;
+  inset_ = inset;
+  vertical_ = vertical;
+  horizontal_ = horizontal;
+  columnStep_ = columnStep;
+  rowStep_ = rowStep;
+  k_ += rows;
 }
 
 std::uint64_t EllipseProfile::Inset(std::uint64_t k) const {
@@ -112,9 +127,35 @@ RowShape::RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool squa
   cornerRows_ = square ? 0 : (ch + 1) / 2;
   if (corner_.Small() && !corner_.Tiny() && cornerRows_ <= kCacheRows) {
     if (cornerRows_ > kInlineRows) heap_.resize(cornerRows_);
-    corner_.Insets(Insets(), static_cast<std::int64_t>(cornerRows_));
+    steps_ = EllipseProfile::InsetSteps(corner_);
     cached_ = true;
   }
+}
+
+void RowShape::Compute(std::uint64_t rows) const {
+  constexpr std::uint64_t kAhead = 16;
+  const std::uint64_t end = std::min(cornerRows_, std::max(rows, computed_ + kAhead));
+  if (end <= computed_) return;
+  steps_.Next(Insets() + computed_, static_cast<std::int64_t>(end - computed_));
+  computed_ = end;
+}
+
+SpanTable RowShape::Table(std::int64_t yFirst, std::int64_t yLast) const {
+  if (cached_) {
+    // The largest distance from an edge among the rows.
+    const std::int64_t first = std::max(yFirst, box_.top);
+    const std::int64_t last = std::min(yLast, box_.bottom - 1);
+    if (first <= last) {
+      const std::int64_t nearest = std::clamp(box_.top + (box_.bottom - 1 - box_.top) / 2, first, last);
+      Compute(static_cast<std::uint64_t>(std::min(nearest - box_.top, box_.bottom - 1 - nearest)) + 1);
+    }
+  }
+  return {box_.left,
+          box_.right - 1,
+          box_.top,
+          box_.bottom - 1,
+          cached_ ? Insets() : nullptr,
+          static_cast<std::int64_t>(cornerRows_)};
 }
 
 RowShape RowShape::Ellipse(const Box& box) {
@@ -127,11 +168,13 @@ RowShape RowShape::RoundRect(const Box& box, std::int64_t cw, std::int64_t ch) {
                   static_cast<std::uint64_t>(std::max<std::int64_t>(ch, 1)), square);
 }
 
-void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush) {
-  const Box& box = shape.box();
-  const std::int64_t y0 = std::max<std::int64_t>(box.top, 0);
-  const std::int64_t y1 = std::min<std::int64_t>(box.bottom, target.height);
-  if (y0 >= y1) return;
+namespace {
+
+// Paints rows [y0, y1) of a nested row shape with its spans from `spans` (a SpanTable or
+// the shape itself); the interior only when `filled`.
+template <bool filled, typename Spans>
+void PaintRows(const PixelTarget& target, const Spans& spans, std::int64_t y0, std::int64_t y1, std::uint32_t pen,
+               std::uint32_t brush) {
   const std::int64_t lastColumn = target.width - 1;
   // Paints [x0, x1] of a row, clipped to the surface's columns.
   auto paint = [&](std::uint32_t* row, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) {
@@ -139,22 +182,49 @@ void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32
     x1 = std::min(x1, lastColumn);
     if (x0 <= x1) FillPixels(row + x0, x1 - x0 + 1, pixel);
   };
-  Span above = shape.SpanAt(y0 - 1);
-  Span row = shape.SpanAt(y0);
+  Span above = spans.At(y0 - 1);
+  Span row = spans.At(y0);
   for (std::int64_t y = y0; y < y1; ++y) {
-    const Span below = shape.SpanAt(y + 1);
+    const Span below = spans.At(y + 1);
     const RowParts parts = PartsOfRow(above, row, below);
     std::uint32_t* const bits = target.bits + y * target.width;
-    if (parts.inner.Empty() || pen == brush) {
+    if (parts.inner.Empty() || (filled && pen == brush)) {
       paint(bits, row.left, row.right, pen);
     } else {
       paint(bits, row.left, parts.inner.left - 1, pen);
-      paint(bits, parts.inner.left, parts.inner.right, brush);
+      if (filled) paint(bits, parts.inner.left, parts.inner.right, brush);
       paint(bits, parts.inner.right + 1, row.right, pen);
     }
     above = row;
     row = below;
   }
+}
+
+}  // namespace
+
+namespace {
+
+template <bool filled>
+void PaintVisibleRows(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush) {
+  const Box& box = shape.box();
+  const std::int64_t y0 = std::max<std::int64_t>(box.top, 0);
+  const std::int64_t y1 = std::min<std::int64_t>(box.bottom, target.height);
+  if (y0 >= y1) return;
+  if (shape.Cached()) {
+    PaintRows<filled>(target, shape.Table(y0 - 1, y1), y0, y1, pen, brush);
+  } else {
+    PaintRows<filled>(target, ShapeSpans{shape}, y0, y1, pen, brush);
+  }
+}
+
+}  // namespace
+
+void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush) {
+  PaintVisibleRows<true>(target, shape, pen, brush);
+}
+
+void PaintRowShapeOutline(const PixelTarget& target, const RowShape& shape, std::uint32_t pen) {
+  PaintVisibleRows<false>(target, shape, pen, pen);
 }
 
 }  // namespace pelmoro::raster

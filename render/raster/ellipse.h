@@ -60,9 +60,26 @@ class EllipseProfile {
   // Whether a box is 2 pixels or less wide or high (every row full).
   bool Tiny() const { return tiny_; }
 
-  // The insets of the rows k = 0 .. rows - 1 (2k < h) of a small box that is not tiny,
-  // stepping along the curve.
-  void Insets(std::int32_t* out, std::int64_t rows) const;
+  // Steps along the curve of a small box that is not tiny: the insets of the rows
+  // k = 0, 1, 2, ... (2k < h) from an edge toward the middle, as far as asked for.
+  class InsetSteps {
+   public:
+    InsetSteps() = default;
+    explicit InsetSteps(const EllipseProfile& profile);
+    // Writes the insets of the next `rows` rows.
+    void Next(std::int32_t* out, std::int64_t rows);
+
+   private:
+    std::int64_t aa_ = 0;
+    std::int64_t bb_ = 0;
+    std::int64_t curved_ = 0;  // rows k < curved_ are curved, the rest full width
+    std::int64_t k_ = 0;
+    std::int64_t inset_ = 0;
+    std::int64_t vertical_ = 0;
+    std::int64_t horizontal_ = 0;
+    std::int64_t columnStep_ = 0;
+    std::int64_t rowStep_ = 0;
+  };
 
  private:
   std::uint64_t a2_;
@@ -115,15 +132,8 @@ class RowShape {
     const std::int64_t k = std::min(y - box_.top, box_.bottom - 1 - y);
     return InsetOfDistance(static_cast<std::uint64_t>(k));
   }
-  // The table of a cached shape.
-  SpanTable Table() const {
-    return {box_.left,
-            box_.right - 1,
-            box_.top,
-            box_.bottom - 1,
-            cached_ ? Insets() : nullptr,
-            static_cast<std::int64_t>(cornerRows_)};
-  }
+  // The table of a cached shape, with the insets of rows yFirst .. yLast worked out.
+  SpanTable Table(std::int64_t yFirst, std::int64_t yLast) const;
   // The span of row y; empty outside the box.
   Span SpanAt(std::int64_t y) const {
     if (y < box_.top || y >= box_.bottom) return {};
@@ -136,19 +146,30 @@ class RowShape {
   std::uint64_t InsetOfDistance(std::uint64_t k) const {
     if (k >= cornerRows_) return 0;
     if (!cached_) return corner_.Inset(k);
+    if (k >= computed_) Compute(k + 1);
     return static_cast<std::uint64_t>(Insets()[k]);
   }
+  // Works out the insets of the rows k < rows (and a few more), stepping on from the
+  // last one worked out: a figure often needs only some of its rows.
+  void Compute(std::uint64_t rows) const;
   // The cached insets by distance k: in the shape itself for few rows, else on the heap.
   static constexpr std::uint64_t kInlineRows = 256;
-  const std::int32_t* Insets() const { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
-  std::int32_t* Insets() { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
+  std::int32_t* Insets() const { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
 
   Box box_;
   EllipseProfile corner_;
-  std::uint64_t cornerRows_ = 0;  // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
-  bool cached_ = false;           // the insets of those rows are in Insets()
-  std::array<std::int32_t, kInlineRows> inline_;
-  std::vector<std::int32_t> heap_;
+  std::uint64_t cornerRows_ = 0;        // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
+  bool cached_ = false;                 // the insets of those rows go into Insets()
+  mutable std::uint64_t computed_ = 0;  // the rows k < computed_ are there
+  mutable EllipseProfile::InsetSteps steps_;
+  mutable std::array<std::int32_t, kInlineRows> inline_;
+  mutable std::vector<std::int32_t> heap_;
+};
+
+// The spans of a shape too large for a table, asked for like those of a SpanTable.
+struct ShapeSpans {
+  const RowShape& shape;
+  Span At(std::int64_t y) const { return shape.SpanAt(y); }
 };
 
 // The outline and interior of row y of a nested row shape: the outline is [span.left,
@@ -170,5 +191,7 @@ inline RowParts PartsOfRow(const Span& above, const Span& row, const Span& below
 // Paints a nested row shape: outline pixels with the pen, the rest of each row with the
 // brush. Only the rows and columns inside the surface are visited.
 void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush);
+// Paints only the outline pixels of a nested row shape, with the pen.
+void PaintRowShapeOutline(const PixelTarget& target, const RowShape& shape, std::uint32_t pen);
 
 }  // namespace pelmoro::raster

@@ -14,7 +14,6 @@ constexpr std::int64_t kSmall = std::int64_t{1} << 31;
 struct Edge {
   std::int64_t xTop, yTop;        // upper end (smaller y)
   std::int64_t xBottom, yBottom;  // lower end
-  int direction;
 };
 
 }  // namespace
@@ -52,6 +51,14 @@ EdgeStepper::EdgeStepper(std::int64_t x1, std::int64_t y1, std::int64_t x2, std:
 void FillCrossings(const PixelTarget& target, std::int64_t y, Crossing* first, Crossing* last, FillRule rule,
                    std::uint32_t pixel) {
   if (last - first < 2) return;
+  // Two crossings, the usual case, fill between them when their edges run opposite ways
+  // (by either rule), without sorting.
+  if (last - first == 2 && (rule == FillRule::Alternate || first[0].direction() != first[1].direction())) {
+    const std::int64_t x0 = std::min(first[0].x(), first[1].x());
+    const std::int64_t x1 = std::max(first[0].x(), first[1].x());
+    target.Span(y, x0, x1 - 1, pixel);
+    return;
+  }
   // A row has few crossings as a rule; those are sorted by insertion.
   if (last - first <= 16) {
     for (Crossing* i = first + 1; i < last; ++i) {
@@ -94,14 +101,14 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
   std::int64_t yMax = points[0].y;
   for (std::size_t i = 0; i < count; ++i) {
     const Point& a = points[i];
-    const Point& b = points[(i + 1) % count];
+    const Point& b = points[i + 1 == count ? 0 : i + 1];
     yMin = std::min<std::int64_t>(yMin, a.y);
     yMax = std::max<std::int64_t>(yMax, a.y);
     if (a.y == b.y) continue;
     if (a.y < b.y) {
-      edges.push_back({a.x, a.y, b.x, b.y, 1});
+      edges.push_back({a.x, a.y, b.x, b.y});
     } else {
-      edges.push_back({b.x, b.y, a.x, a.y, -1});
+      edges.push_back({b.x, b.y, a.x, a.y});
     }
   }
 
@@ -113,16 +120,13 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
     struct Active {
       EdgeStepper crossing;
       std::int64_t yBottom;
-      int direction;
     };
     std::vector<Active> active;
-    std::vector<Crossing> crossings;
     std::size_t next = 0;
     for (std::int64_t y = rowBegin; y < rowEnd; ++y) {
       for (; next < edges.size() && edges[next].yTop <= y; ++next) {
         const Edge& e = edges[next];
-        if (e.yBottom > y)
-          active.push_back({EdgeStepper(e.xTop, e.yTop, e.xBottom, e.yBottom, y), e.yBottom, e.direction});
+        if (e.yBottom > y) active.push_back({EdgeStepper(e.xTop, e.yTop, e.xBottom, e.yBottom, y), e.yBottom});
       }
       std::erase_if(active, [y](const Active& a) { return a.yBottom <= y; });
       // The active edges are kept in the order of their crossings: from row to row that
@@ -136,19 +140,19 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
       } else {
         std::sort(active.begin(), active.end(), byCrossing);
       }
-      crossings.clear();
-      for (Active& a : active) {
-        crossings.emplace_back(a.crossing.x(), a.direction);
-        a.crossing.Next();
+      // In the order of their crossings the edges pair up, first with second, third with
+      // fourth and so on (edges crossing at the same x may come in any order).
+      for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
+        target.Span(y, active[i].crossing.x(), active[i + 1].crossing.x() - 1, brush);
       }
-      FillCrossings(target, y, crossings, FillRule::Alternate, brush);
+      for (Active& a : active) a.crossing.Next();
     }
   }
 
   // The closed outline.
   for (std::size_t i = 0; i < count; ++i) {
     const Point& a = points[i];
-    const Point& b = points[(i + 1) % count];
+    const Point& b = points[i + 1 == count ? 0 : i + 1];
     DrawLine(target, a.x, a.y, b.x, b.y, pen);
   }
 }
