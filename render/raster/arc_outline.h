@@ -163,20 +163,14 @@ class ArcOutline {
 
   // The pixels of row y (with outline parts `parts`) in the piece.
   Span RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const {
+    // Tests rather than a switch: a jump table's indirect branch is hard to predict when
+    // the pieces take turns.
     constexpr std::int64_t kFar = INT64_MAX / 4;
-    switch (piece.kind) {
-      case PieceKind::RightUp:
-        return OutlineWithin(parts, y == cy_ ? cx_ : cx_ + 1, kFar);
-      case PieceKind::TopColumn:
-      case PieceKind::BottomColumn:
-        return {cx_, cx_};
-      case PieceKind::LeftDownUpper:
-      case PieceKind::LeftDownLower:
-        return OutlineWithin(parts, -kFar, cx_ - 1);
-      case PieceKind::RightUpLower:
-        return OutlineWithin(parts, cx_ + 1, kFar);
-    }
-    return {};
+    const PieceKind kind = piece.kind;
+    if (kind == PieceKind::LeftDownUpper || kind == PieceKind::LeftDownLower)
+      return OutlineWithin(parts, -kFar, cx_ - 1);
+    if (kind == PieceKind::TopColumn || kind == PieceKind::BottomColumn) return {cx_, cx_};
+    return OutlineWithin(parts, kind == PieceKind::RightUp && y == cy_ ? cx_ : cx_ + 1, kFar);
   }
   Span RowPart(const Piece& piece, std::int64_t y) const;
   static Pix FirstOf(const Piece& piece, std::int64_t y, const Span& s) {

@@ -339,6 +339,27 @@ TEST(RasterArcChordPie, ClippedViewsOfLargerFiguresMatchTheRules) {
   }
 }
 
+TEST(RasterArcChordPie, TallFiguresMatchTheRules) {
+  // More than 512 rows: the insets go into a table on the heap, worked out in steps as
+  // far as each figure needs; windows on the top, the middle and the bottom.
+  std::mt19937 random(512);
+  for (int i = 0; i < 24; ++i) {
+    const int w = 3 + static_cast<int>(random() % 60), h = 513 + static_cast<int>(random() % 1200);
+    const int oy = -(i % 3 == 0 ? 0 : i % 3 == 1 ? h / 2 - 12 : h - 24);
+    const int ox = -static_cast<int>(random() % static_cast<unsigned>(w));
+    auto radial = [&] {
+      return Point{ox + static_cast<int>(random() % (w + 20)) - 10, oy + static_cast<int>(random() % (h + 20)) - 10};
+    };
+    const Point s = radial(), e = i % 5 == 0 ? s : radial();
+    const Kind kind = static_cast<Kind>(random() % 3);
+    CMemoryDC dc = Paper(24, 24);
+    Draw(dc, kind, {ox, oy, ox + w, oy + h}, s, e);
+    ASSERT_EQ(Picture(dc), ReferencePicture(24, 24, kind, ox, oy, w, h, s, e))
+        << "kind " << static_cast<int>(kind) << " box " << ox << "," << oy << " " << w << "x" << h << " S " << s.x
+        << "," << s.y << " E " << e.x << "," << e.y;
+  }
+}
+
 TEST(RasterArcChordPie, HugeFiguresAreClippedExactly) {
   // Arcs of huge ellipses: S -> E and E -> S share no pixel and together make the outline.
   const Rect boxes[] = {{-2000000000, -2000000000, 2000000000, 2000000000},
@@ -382,6 +403,14 @@ TEST(RasterArcChordPie, HugeFiguresAreClippedExactly) {
         }
       }
     }
+  }
+  // S and E on one ray: the whole outline, as the ellipse's pen pixels.
+  for (const Rect& box : boxes) {
+    CMemoryDC arc = Paper(40, 30), ellipse = Paper(40, 30);
+    arc.Arc(box, {INT_MAX, 5}, {INT_MAX, 5});
+    ellipse.SelectBrush(kPaper);
+    ellipse.Ellipse(box);
+    EXPECT_EQ(Picture(arc), Picture(ellipse)) << box.left << "," << box.top;
   }
   // The top of the largest pie: the arc from 45° to 135° and its two radii.
   CMemoryDC pie = Paper(6, 4);
