@@ -5,8 +5,10 @@
 //     three sizes, the menu toolbar strip and the check mark;
 //   pelmoro_resource_painter --hicolor FOLDER APP_ICON DOCUMENT_ICON SIZE...
 //     the icons installed for the desktop, into an icon theme folder: for each size,
-//     SIZExSIZE/apps/APP_ICON.png and SIZExSIZE/mimetypes/DOCUMENT_ICON.png.
+//     SIZExSIZE/apps/APP_ICON.png and SIZExSIZE/mimetypes/DOCUMENT_ICON.png; and the
+//     scalable icon scalable/apps/APP_ICON.svg.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <charconv>
 #include <cstdio>
@@ -29,6 +31,17 @@ bool Save(const QImage& image, const QString& path) {
     return false;
   }
   return true;
+}
+
+bool SaveScalableIcon(const QString& path) {
+  const std::vector<std::uint8_t> svg = DrawScalableFaceIcon();
+  QFile file(path);
+  const bool written = !svg.empty() && QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+                       file.write(reinterpret_cast<const char*>(svg.data()), static_cast<qint64>(svg.size())) ==
+                           static_cast<qint64>(svg.size()) &&
+                       file.flush();
+  if (!written) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  return written;
 }
 
 bool DrawBuiltInImages(const QDir& res) {
@@ -71,7 +84,7 @@ int main(int argc, char** argv) {
   if (argc < 6 || std::strcmp(argv[1], "--hicolor") != 0) return Usage(argv[0]);
   const QDir theme(QString::fromLocal8Bit(argv[2]));
   const QString appIcon = QString::fromLocal8Bit(argv[3]), documentIcon = QString::fromLocal8Bit(argv[4]);
-  bool written = true;
+  bool written = SaveScalableIcon(theme.filePath(QStringLiteral("scalable/apps/") + appIcon + ".svg"));
   for (int i = 5; i < argc; ++i) {
     const auto size = IconSize(argv[i]);
     if (!size) {

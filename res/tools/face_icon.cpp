@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "output/picture_export.h"
 #include "render/face_picture.h"
 #include "res/tools/surface_image.h"
 
@@ -69,16 +70,38 @@ QImage Resized(QImage image, int size) {
   return image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The head of the icon face, cut out of the exact 224 x 192 picture. The core draws faces
-// at that one size only; once it can draw them at any size, the large icons should be
-// drawn at their own size here instead of enlarged.
-QImage HeadPicture() {
+// The icon face over the default background, painted once so that its layout is known.
+FacePicture IconPicture() {
   FacePicture picture;
   picture.m_face = IconFace();
   picture.m_fill.ApplyStartupFill();
+  CMemoryDC layoutOnly(picture.m_nWidth, picture.m_nHeight);
+  picture.Paint(layoutOnly);
+  return picture;
+}
+
+// The head of the icon face, cut out of the exact 224 x 192 picture.
+QImage HeadPicture() {
+  FacePicture picture = IconPicture();
   CMemoryDC dc(picture.m_nWidth, picture.m_nHeight);
   picture.Paint(dc);
   return ImageOf(dc).copy(HeadSquare(picture));
+}
+
+// The head drawn smooth by the vector surface, in `format` at `scale` times the picture's
+// size. A selection frame writes what lies inside its line, so the frame runs one pixel
+// outside the head square. Empty if the picture cannot be encoded.
+std::vector<std::uint8_t> SmoothHead(ImageFormat format, double scale) {
+  const FacePicture picture = IconPicture();
+  const QRect head = HeadSquare(picture);
+  ExportOptions options;
+  options.format = format;
+  options.scale = scale;
+  options.selection =
+      Rect{head.left() - 1, head.top() - 1, head.left() + head.width() + 1, head.top() + head.height() + 1};
+  std::vector<std::uint8_t> bytes;
+  if (!EncodePicture(picture, options, bytes).ok()) bytes.clear();
+  return bytes;
 }
 
 // A sheet of paper with its top right corner folded over, on the transparent key colour,
@@ -109,7 +132,18 @@ void DrawPage(Surface& s, int side, int line) {
 
 }  // namespace
 
-QImage DrawFaceIcon(int size) { return Resized(HeadPicture(), size); }
+QImage DrawFaceIcon(int size) {
+  // Icons smaller than the head are the exact picture shrunk, which keeps small icons crisp;
+  // larger ones are drawn smooth at their own size instead of enlarged.
+  const QImage exact = HeadPicture();
+  if (size <= exact.width()) return Resized(exact, size);
+  const std::vector<std::uint8_t> png = SmoothHead(ImageFormat::Png, static_cast<double>(size) / exact.width());
+  const QImage smooth = QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG");
+  if (smooth.isNull()) return Resized(exact, size);
+  return smooth.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+std::vector<std::uint8_t> DrawScalableFaceIcon() { return SmoothHead(ImageFormat::Svg, 1); }
 
 QImage DrawDocumentIcon(int size) {
   // Drawn four times larger and scaled down, so the page's edges come out smooth.
