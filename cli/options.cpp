@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <thread>
 
 #include "model/face.h"
 #include "model/message_text.h"
+#include "model/number_text.h"
+#include "model/text_seed.h"
 #include "output/picture_export.h"
 
 namespace pelmoro {
@@ -14,18 +17,12 @@ namespace pelmoro {
 namespace {
 
 constexpr std::int32_t kMaxPose = 2;
+constexpr std::int64_t kMaxCount = std::int64_t{UINT32_MAX} + 1;
+constexpr const char* kFormatNames = "png, jpg, bmp, gif, tif, svg or pdf";
+
+std::string FormatNames() { return kFormatNames; }
 
 std::string Quoted(std::string_view text) { return QuotedName(text); }
-
-// A decimal integer in [min, max], written without sign (or with '-'), spaces or extra
-// characters; nothing otherwise.
-std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t min, std::int64_t max) {
-  std::int64_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || value < min || value > max) return std::nullopt;
-  return value;
-}
 
 // Exactly `count` comma-separated integers in [min, max].
 std::optional<std::vector<std::int64_t>> ParseList(std::string_view text, std::size_t count, std::int64_t min,
@@ -41,20 +38,6 @@ std::optional<std::vector<std::int64_t>> ParseList(std::string_view text, std::s
   }
   if (values.size() != count) return std::nullopt;
   return values;
-}
-
-std::optional<int> ParameterIndex(std::string_view name) {
-  for (int i = 0; i < CFace::kParameterCount; ++i) {
-    if (name == CFace::DocumentParameterName(i)) return i;
-  }
-  return std::nullopt;
-}
-
-std::string ParameterNames() {
-  std::string names;
-  for (int i = 0; i < CFace::kParameterCount; ++i)
-    names += std::string(i > 0 ? ", " : "") + CFace::DocumentParameterName(i);
-  return names;
 }
 
 // A decimal number such as 2, 0.5 or 1.75 written without sign, spaces or extra characters.
@@ -89,18 +72,43 @@ std::string SetSeed(const std::string& value, RenderOptions& options) {
   return {};
 }
 
+std::string SetSeedText(const std::string& value, RenderOptions& options) {
+  options.seedText = value;
+  return {};
+}
+
+std::string SetCount(const std::string& value, RenderOptions& options) {
+  const auto count = ParseInteger(value, 1, kMaxCount);
+  if (!count) return "--count " + Quoted(value) + " is not a number from 1 to 4294967296";
+  options.count = static_cast<std::uint64_t>(*count);
+  return {};
+}
+
+std::string SetJobs(const std::string& value, RenderOptions& options) {
+  const auto jobs = ParseInteger(value, 1, kMaxJobs);
+  if (!jobs) return "--jobs " + Quoted(value) + " is not a number from 1 to " + std::to_string(kMaxJobs);
+  options.jobs = static_cast<unsigned>(*jobs);
+  return {};
+}
+
+// A format by the name its files' extension has (png, jpg, tiff, ...), in any case.
+std::string SetFormat(const std::string& value, RenderOptions& options) {
+  const bool plainName =
+      !value.empty() && std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isalnum(c); });
+  const auto format = plainName ? FormatFromPath("picture." + value) : std::nullopt;
+  if (!format) return "--format " + Quoted(value) + " is not one of " + FormatNames();
+  options.namedFormat = *format;
+  return {};
+}
+
 std::string AddSetting(const std::string& value, RenderOptions& options) {
   const std::size_t equals = value.find('=');
   if (equals == std::string::npos) return "--set " + Quoted(value) + " is not NAME=VALUE";
-  const std::string name = value.substr(0, equals);
-  const auto index = ParameterIndex(name);
-  if (!index) return "--set: unknown face parameter " + Quoted(name) + "; the names are " + ParameterNames();
-  const std::int32_t max = CFace::DocumentParameterMax(*index);
-  const auto number = ParseInteger(std::string_view(value).substr(equals + 1), 0, max);
-  if (!number)
-    return "--set: " + name + " must be a number from 0 to " + std::to_string(max) + ", not " +
-           Quoted(value.substr(equals + 1));
-  options.settings.push_back({*index, static_cast<std::int32_t>(*number)});
+  ParameterSetting setting;
+  const std::string problem = ParseParameterSetting(std::string_view(value).substr(0, equals),
+                                                    std::string_view(value).substr(equals + 1), setting);
+  if (!problem.empty()) return "--set: " + problem;
+  options.settings.push_back(setting);
   return {};
 }
 
@@ -143,10 +151,25 @@ struct OptionSpec {
 };
 
 constexpr OptionSpec kValueOptions[] = {
-    {"-o,--output", "PICTURE", "the picture to write", false, SetOutput},
+    {"-o,--output", "PICTURE",
+     "the picture to write; - writes it to standard output\n(--format then says which); with --count, a name\n"
+     "holding {seed}, e.g. faces/face-{seed}.png",
+     false, SetOutput},
+    {"--format", "FORMAT", "the picture's format whatever its name: png, jpg,\nbmp, gif, tif, svg or pdf", false,
+     SetFormat},
     {"--seed", "N", "seed for the random face, 0 to 4294967295\n(default: the current time in seconds)", false,
      SetSeed},
-    {"--save", "FACE.plm", "also save the face and its background as a document", false, SetSave},
+    {"--seed-text", "TEXT",
+     "the face of a name: the seed is the 32-bit FNV-1a hash\nof TEXT's UTF-8 bytes (start 2166136261, for each\n"
+     "byte: XOR it in, multiply by 16777619 modulo 2^32)",
+     false, SetSeedText},
+    {"--count", "K", "draw the K faces of seeds N to N+K-1 (N from --seed)", false, SetCount},
+    {"--jobs", "J", "faces drawn at once (default: the number of processors);\nthe files do not depend on it", false,
+     SetJobs},
+    {"--save", "FACE.plm",
+     "also save the face and its background as a document;\n- writes it to standard output; with --count, a name\n"
+     "holding {seed}",
+     false, SetSave},
     {"--set", "NAME=VALUE", "set one face parameter, e.g. faceSize=3 or glasses=2;\nmay be repeated", true, AddSetting},
     {"--pose", "EYE,MOUTH,BROW", "animation poses, each 0, 1 or 2 (default 0,1,1)", false, SetPose},
     {"--selection", "L,T,R,B", "write only the inside of a selection frame", false, SetSelection},
@@ -160,13 +183,22 @@ constexpr const char* kDescription =
     "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
     "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff,\n"
     "or .svg and .pdf for vector files (224 x 192 units, one picture pixel a point).\n"
-    "Without FACE.plm a random face is drawn over the start-up background.";
+    "Without FACE.plm a random face is drawn over the start-up background; FACE.plm\n"
+    "given as - is read from standard input.\n"
+    "\n"
+    "Many faces at once: --seed N --count K -o 'faces/face-{seed}.png' writes the K\n"
+    "faces of seeds N to N+K-1, each file the same as --seed S -o alone writes for\n"
+    "its seed S; every other option applies to every face. A face that cannot be\n"
+    "written is reported and the others are still written. The files of a batch are\n"
+    "flushed to disk together, once, at its end; they are complete on disk when the\n"
+    "command returns. On a terminal a progress bar shows how far it is.";
 
 constexpr const char* kFooter =
     "Exit status: 0 done, 1 bad command line (also: -o and --save naming one file),\n"
-    "2 the face document cannot be read, 3 the picture, the document or this text\n"
+    "2 the face document cannot be read, 3 a picture, a document or this text\n"
     "cannot be written. Pictures and documents are written whole or not at all;\n"
-    "pipes, devices and files you may not write are refused.";
+    "pipes, devices and files you may not write are refused, and nothing but text\n"
+    "is written to a terminal.";
 
 // --help as this program shows it: the usage line first, then what the program does, the
 // options in two columns and the exit statuses.
@@ -203,6 +235,7 @@ struct CommandLine {
   CLI::Option* help = nullptr;
   CLI::Option* version = nullptr;
   CLI::Option* transparent = nullptr;
+  CLI::Option* verbose = nullptr;
 
   CommandLine() {
     app.formatter(std::make_shared<HelpLayout>());
@@ -222,6 +255,9 @@ struct CommandLine {
                           "paint nothing behind the face: PNG and TIFF get an alpha\nchannel, GIF a transparent "
                           "colour, SVG and PDF no\nbackground (JPEG and BMP cannot)")
                       ->disable_flag_override();
+    verbose = app.add_flag("--verbose")
+                  ->description("end with a line saying how many faces were written, how\nfast, and how many failed")
+                  ->disable_flag_override();
     help = app.add_flag("-h,--help")->description("show this text")->disable_flag_override();
     version = app.add_flag("--version")->description("show the version")->disable_flag_override();
     app.add_option("FACE.plm", documents)->expected(0, -1);
@@ -250,7 +286,10 @@ class ArgumentChecker {
     CheckDocuments();
     for (std::size_t i = 0; i < std::size(kValueOptions); ++i) ApplyValues(kValueOptions[i], i);
     result_.options.transparent = line_.transparent->count() > 0;
+    result_.options.verbose = line_.verbose->count() > 0;
     if (result_.ok()) CheckOutput();
+    if (result_.ok()) CheckSeeds();
+    if (result_.ok()) CheckPatterns();
     return result_;
   }
 
@@ -286,15 +325,51 @@ class ArgumentChecker {
   void CheckOutput() {
     RenderOptions& options = result_.options;
     if (options.outputPath.empty()) return Fail("no picture to write: give -o PICTURE");
-    const auto format = FormatFromPath(options.outputPath);
+    if (options.outputPath == kStandardStream && !options.namedFormat)
+      return Fail("-o - writes to standard output: say the picture's format with --format");
+    const auto format = options.namedFormat ? options.namedFormat : FormatFromPath(options.outputPath);
     if (!format) {
       return Fail("cannot tell the picture format of " + Quoted(options.outputPath) +
-                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif, .tiff, .svg or .pdf");
+                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif, .tiff, .svg or .pdf, or --format");
     }
     options.format = *format;
     if (options.transparent && !CanBeTransparent(*format)) {
       Fail("--transparent: " + std::string(*format == ImageFormat::Jpeg ? "JPEG" : "BMP") +
            " files cannot have a transparent background; use .png, .gif, .tif, .tiff, .svg or .pdf");
+    }
+    if (options.outputPath == kStandardStream && options.savePath == kStandardStream)
+      Fail("-o - and --save - both name standard output");
+  }
+
+  // Where the faces come from: a text, a seed and a count, or a document.
+  void CheckSeeds() {
+    RenderOptions& options = result_.options;
+    if (options.seedText && (options.seed || options.count))
+      return Fail("--seed-text makes the seed of one face: give it without --seed and --count");
+    if (options.seedText) options.seed = SeedFromText(*options.seedText);
+    // --seed and --seed-text are ignored with a document, which has its own face.
+    if (!options.documentPath.empty() && options.count)
+      return Fail("--count makes random faces: give it without FACE.plm");
+    if (!options.count) return;
+    const std::uint64_t first = options.seed.value_or(0);
+    if (first + *options.count - 1 > UINT32_MAX) {
+      Fail("--seed " + std::to_string(first) + " --count " + std::to_string(*options.count) +
+           " goes past the last seed, 4294967295");
+    }
+  }
+
+  // Several faces need a name each: both patterns hold {seed}. A document has no seed.
+  void CheckPatterns() {
+    const RenderOptions& options = result_.options;
+    const bool several = options.count && *options.count > 1;
+    for (const auto& [option, path] : {std::pair{"-o", &options.outputPath}, std::pair{"--save", &options.savePath}}) {
+      const bool holdsSeed = path->find(kSeedField) != std::string::npos;
+      if (several && *path == kStandardStream)
+        return Fail(std::string(option) + " - takes one face, not --count " + std::to_string(*options.count));
+      if (several && !path->empty() && !holdsSeed)
+        return Fail(std::string(option) + " " + Quoted(*path) + " needs {seed} in it to name each of the faces");
+      if (holdsSeed && !options.documentPath.empty())
+        return Fail(std::string(option) + " " + Quoted(*path) + ": {seed} names random faces, and FACE.plm has none");
     }
   }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "output/face_request.h"
 #include "output/image.h"
 #include "render/geometry.h"
 
@@ -12,19 +13,25 @@ namespace pelmoro {
 // What one run of pelmoro-render does.
 enum class RenderCommand { Render, Help, Version };
 
-// One --set NAME=VALUE: the parameter's index in document order and its new value.
-struct ParameterSetting {
-  int index = 0;
-  std::int32_t value = 0;
-};
+// The name that stands for standard input (as FACE.plm) or standard output (-o, --save).
+inline constexpr const char* kStandardStream = "-";
+// What a name of a batch holds where each face's seed goes.
+inline constexpr const char* kSeedField = "{seed}";
+// At most this many faces are drawn at once.
+inline constexpr std::int64_t kMaxJobs = 256;
 
 struct RenderOptions {
   RenderCommand command = RenderCommand::Render;
-  std::string documentPath;  // empty: render a random face
-  std::string outputPath;
+  std::string documentPath;  // empty: render a random face; "-": read it from standard input
+  std::string outputPath;    // may hold {seed}; "-": standard output
   ImageFormat format = ImageFormat::Png;
-  std::optional<std::uint32_t> seed;  // none: the current time in seconds
-  std::string savePath;               // empty: no document is written
+  std::optional<ImageFormat> namedFormat;  // --format
+  std::optional<std::uint32_t> seed;       // none: the current time in seconds
+  std::optional<std::string> seedText;     // --seed-text, whose hash is the seed
+  std::optional<std::uint64_t> count;      // --count: the faces of seeds seed to seed + count - 1
+  unsigned jobs = 0;                       // 0: one per processor
+  bool verbose = false;
+  std::string savePath;  // empty: no document is written; may hold {seed}; "-": standard output
   std::vector<ParameterSetting> settings;
   std::int32_t eyePose = 0;
   std::int32_t mouthPose = 1;

@@ -1,74 +1,62 @@
 #include "cli/render_command.h"
 
-#include <ctime>
+#include <unistd.h>
 
+#include <ctime>
+#include <thread>
+
+#include "cli/batch_run.h"
+#include "cli/standard_streams.h"
 #include "model/document.h"
 #include "model/message_text.h"
-#include "model/path_io.h"
-#include "model/random.h"
-#include "output/picture_export.h"
-#include "render/face_picture.h"
 
 namespace pelmoro {
 
 namespace {
 
-// Takes the face and fill from the document, or a random face over the start-up fill.
-int PrepareFace(const RenderOptions& options, FacePicture& picture, std::ostream& errors) {
-  if (options.documentPath.empty()) {
-    picture.m_fill.ApplyStartupFill();
-    const std::uint32_t seed = options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
-    CRandom random(seed);
-    picture.m_face.Randomize(random);
-    return kExitSuccess;
-  }
+// Reads the face document named on the command line, or from standard input for "-".
+int LoadFaceDocument(const std::string& path, FaceDocument& document, std::ostream& errors) {
   LoadReport report;
-  const Status opened = LoadDocument(options.documentPath, picture.m_face, picture.m_fill, report);
+  const bool standardInput = path == kStandardStream;
+  const Status opened = standardInput ? ReadDocumentFromStandardInput(document.face, document.fill, report)
+                                      : LoadDocument(path, document.face, document.fill, report);
   if (!opened) {
     ReportError(errors, opened.message());
     return kExitDocument;
   }
   if (report.LoadError()) {
-    ReportError(errors, "Cannot load " + QuotedName(options.documentPath) + ": " + report.Describe());
+    const std::string name = standardInput ? kStandardInputName : QuotedName(path);
+    ReportError(errors, "Cannot load " + name + ": " + report.Describe());
     return kExitDocument;
   }
   return kExitSuccess;
 }
 
-void ApplyOptions(const RenderOptions& options, FacePicture& picture) {
-  for (const ParameterSetting& setting : options.settings)
-    picture.m_face.DocumentParameter(setting.index) = setting.value;
-  picture.m_nEyePose = options.eyePose;
-  picture.m_nMouthPose = options.mouthPose;
-  picture.m_nBrowPose = options.browPose;
+FaceRequest SharedRequest(const RenderOptions& options) {
+  FaceRequest request;
+  request.settings = options.settings;
+  request.pose = {options.eyePose, options.mouthPose, options.browPose};
+  request.exportOptions.format = options.format;
+  request.exportOptions.scale = options.scale;
+  request.exportOptions.transparent = options.transparent;
+  request.exportOptions.selection = options.selection;
+  return request;
 }
 
-int WritePicture(const RenderOptions& options, const FacePicture& picture, std::ostream& errors) {
-  ExportOptions exported;
-  exported.format = options.format;
-  exported.scale = options.scale;
-  exported.transparent = options.transparent;
-  exported.selection = options.selection;
-  if (!ExportArea(picture, exported)) {
-    ReportError(errors, "the selection holds no pixel of the 224 x 192 picture");
-    return kExitUsage;
-  }
-  const Status written = WritePicture(options.outputPath, picture, exported);
-  if (!written) {
-    ReportError(errors, written.message());
-    return kExitWrite;
-  }
-  return kExitSuccess;
+unsigned DefaultJobs() {
+  return std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, static_cast<unsigned>(kMaxJobs));
 }
 
-int SaveFace(const RenderOptions& options, const FacePicture& picture, std::ostream& errors) {
-  if (options.savePath.empty()) return kExitSuccess;
-  const Status saved = SaveDocument(options.savePath, picture.m_face, picture.m_fill);
-  if (!saved) {
-    ReportError(errors, saved.message());
-    return kExitWrite;
-  }
-  return kExitSuccess;
+BatchPlan PlanFor(const RenderOptions& options) {
+  BatchPlan plan;
+  plan.face = SharedRequest(options);
+  plan.firstSeed = options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
+  plan.count = options.count.value_or(1);
+  plan.patterns = {options.outputPath, options.savePath};
+  plan.jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
+  plan.progress = plan.count > 1 && isatty(STDERR_FILENO);
+  plan.verbose = options.verbose;
+  return plan;
 }
 
 }  // namespace
@@ -78,16 +66,24 @@ void ReportError(std::ostream& errors, const std::string& message) {
 }
 
 int RunRender(const RenderOptions& options, std::ostream& errors) {
-  if (!options.savePath.empty() && NameTheSameFile(options.outputPath, options.savePath)) {
-    ReportError(errors, "-o " + QuotedName(options.outputPath) + " and --save " + QuotedName(options.savePath) +
-                            " name the same file (see --help)");
+  BatchPlan plan = PlanFor(options);
+  // The names of the first face stand for all: one file named twice is a usage error.
+  const FaceFiles first{NameForSeed(plan.patterns.picture, plan.firstSeed),
+                        NameForSeed(plan.patterns.document, plan.firstSeed)};
+  if (const std::string problem = SameFileProblem(first); !problem.empty()) {
+    ReportError(errors, problem);
     return kExitUsage;
   }
-  FacePicture picture;
-  if (const int status = PrepareFace(options, picture, errors); status != kExitSuccess) return status;
-  ApplyOptions(options, picture);
-  if (const int status = WritePicture(options, picture, errors); status != kExitSuccess) return status;
-  return SaveFace(options, picture, errors);
+  if (!ExportArea(FacePicture(), plan.face.exportOptions)) {
+    ReportError(errors, "the selection holds no pixel of the 224 x 192 picture");
+    return kExitUsage;
+  }
+  if (!options.documentPath.empty()) {
+    plan.face.document.emplace();
+    if (const int status = LoadFaceDocument(options.documentPath, *plan.face.document, errors); status != kExitSuccess)
+      return status;
+  }
+  return RunBatch(plan, errors);
 }
 
 }  // namespace pelmoro

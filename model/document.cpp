@@ -168,13 +168,17 @@ Status LoadDocument(const std::string& path, CFace& face, FillSettings& fill, Lo
     close(fd);
     return OpenError(path, folder ? std::strerror(EISDIR) : "not a regular file");
   }
-  // Only the first 136 bytes matter; a longer file is not read further. A read error is
-  // reported as such and changes nothing; only the end of the file makes a short document.
+  const Status read = ReadDocument(fd, path, face, fill, report);
+  close(fd);
+  return read;
+}
+
+Status ReadDocument(int fd, const std::string& name, CFace& face, FillSettings& fill, LoadReport& report) {
+  // Only the first 136 bytes matter; a longer stream is not read further. A read error is
+  // reported as such and changes nothing; only the end of the stream makes a short document.
   std::uint8_t buffer[kDocumentSize];
   const ssize_t size = ReadUpTo(fd, buffer, kDocumentSize);
-  const int readError = errno;
-  close(fd);
-  if (size < 0) return ReadError(path, readError);
+  if (size < 0) return ReadError(name, errno);
   report = DecodeDocument(buffer, static_cast<std::size_t>(size), face, fill);
   return Status::Ok();
 }

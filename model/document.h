@@ -49,4 +49,8 @@ Status SaveDocument(const std::string& path, const CFace& face, const FillSettin
 // Only the first 136 bytes are ever read.
 Status LoadDocument(const std::string& path, CFace& face, FillSettings& fill, LoadReport& report);
 
+// Reads a document from an open descriptor of any kind (a pipe, a terminal) up to its end
+// or the 136th byte, whichever comes first; `name` is what a read error calls it.
+Status ReadDocument(int fd, const std::string& name, CFace& face, FillSettings& fill, LoadReport& report);
+
 }  // namespace pelmoro

@@ -114,7 +114,7 @@ void KeepOwnerAndMode(int fd, const struct stat& old) {
 }
 
 Status ReplaceByRename(int dirFd, const std::string& base, const std::string& path, const std::uint8_t* data,
-                       std::size_t size, const struct stat* old) {
+                       std::size_t size, const struct stat* old, FlushMode flush) {
   std::string tempName;
   std::optional<TemporaryFileGuard> guard;
   int error = 0;
@@ -122,7 +122,7 @@ Status ReplaceByRename(int dirFd, const std::string& base, const std::string& pa
   if (fd < 0) return WriteError(path, error);
   if (old != nullptr) KeepOwnerAndMode(fd, *old);
 
-  bool written = WriteContent(fd, data, size, &error) && Sync(fd, &error);
+  bool written = WriteContent(fd, data, size, &error) && (flush == FlushMode::Later || Sync(fd, &error));
   if (close(fd) != 0 && written) {
     error = errno;
     written = false;
@@ -171,7 +171,7 @@ void PutBack(int fd, const std::vector<std::uint8_t>& overwritten, off_t oldSize
 // Writes a multiply-linked file in place: write the new bytes over the old, cut the file to
 // the new length, flush. A failed write puts back what it overwrote and the old length.
 Status RewriteInPlace(int dirFd, const std::string& base, const std::string& path, const std::uint8_t* data,
-                      std::size_t size) {
+                      std::size_t size, FlushMode flush) {
   // The file is never left half-written by a termination signal: it takes effect after.
   TerminationSignalsHeld held;
   constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
@@ -197,7 +197,7 @@ Status RewriteInPlace(int dirFd, const std::string& base, const std::string& pat
     written = false;
   }
   if (!written) PutBack(fd, overwritten, info.st_size);
-  if (written && !Sync(fd, &error)) written = false;
+  if (written && flush == FlushMode::Now && !Sync(fd, &error)) written = false;
   close(fd);
   return written ? Status::Ok() : WriteError(path, error);
 }
@@ -214,7 +214,7 @@ Status CheckTarget(int dirFd, const std::string& base, const std::string& path, 
   return Status::Ok();
 }
 
-Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size, FlushMode flush) {
   if (path.empty()) return WriteError(path, ENOENT);
   std::string target;
   if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
@@ -229,11 +229,25 @@ Status WriteFileAtomically(const std::string& path, const void* data, std::size_
   if (base.empty() || base == "." || base == "..") {
     status = WriteError(path, EISDIR);
   } else if (status = CheckTarget(dirFd, base, path, &old, &exists); status.ok()) {
-    status = exists && old.st_nlink > 1 ? RewriteInPlace(dirFd, base, path, bytes, size)
-                                        : ReplaceByRename(dirFd, base, path, bytes, size, exists ? &old : nullptr);
+    status = exists && old.st_nlink > 1
+                 ? RewriteInPlace(dirFd, base, path, bytes, size, flush)
+                 : ReplaceByRename(dirFd, base, path, bytes, size, exists ? &old : nullptr, flush);
   }
   close(dirFd);
   return status;
+}
+
+Status SyncFileSystemOf(const std::string& path) {
+  std::string target;
+  if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
+  std::string base;
+  int error = 0;
+  const int dirFd = OpenParentDirectory(target, &base, &error);
+  if (dirFd < 0) return WriteError(path, error);
+  const bool synced = syncfs(dirFd) == 0;
+  error = errno;
+  close(dirFd);
+  return synced ? Status::Ok() : WriteError(path, error);
 }
 
 void SimulateDiskFullForTesting(bool on, std::size_t roomBytes) {

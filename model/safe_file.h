@@ -25,7 +25,17 @@ namespace pelmoro {
 //   the user may not open for writing ("Permission denied", as the system decides with the
 //   process's effective identity; root keeps root's rights): refused, nothing changes.
 // Every error names the path and says the reason.
-Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
+//
+// With FlushMode::Later the content is not flushed to disk before the rename; a program
+// that writes many files calls SyncFileSystemOf once at the end instead, and only then are
+// they safe from a power cut.
+enum class FlushMode { Now, Later };
+Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
+                           FlushMode flush = FlushMode::Now);
+
+// Flushes to disk everything written to the file system that holds `path` (a file written
+// there, or to be), and reports an error the disk gave for any of it.
+Status SyncFileSystemOf(const std::string& path);
 
 // Lets tests simulate a disk that fills up: while on, the file content that any write puts
 // down stops after `roomBytes` bytes in all (counted from the call) with ENOSPC. A byte
