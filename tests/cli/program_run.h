@@ -24,8 +24,10 @@ inline std::string ReadText(const std::string& path) {
   return {bytes.begin(), bytes.end()};
 }
 
-// Starts `command` (the program path first) with standard output and error going to files.
-inline pid_t StartProgram(std::vector<std::string> command, const std::string& outPath, const std::string& errPath) {
+// Starts `command` (the program path first) with standard output and error going to files,
+// and standard input from `inPath` when one is given.
+inline pid_t StartProgram(std::vector<std::string> command, const std::string& outPath, const std::string& errPath,
+                          const std::string& inPath = {}) {
   std::vector<char*> argv;
   for (std::string& a : command) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -33,6 +35,7 @@ inline pid_t StartProgram(std::vector<std::string> command, const std::string& o
   if (child == 0) {
     dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
     dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+    if (!inPath.empty()) dup2(open(inPath.c_str(), O_RDONLY), 0);
     execvp(argv[0], argv.data());
     _exit(127);
   }
@@ -50,12 +53,12 @@ inline int WaitForProgram(pid_t child) {
 // (setpriv, strace). Output files live in the folder's parent, so `dir` holds only what the
 // program wrote.
 inline ProgramRun RunRenderProgram(const TempDir& dir, std::vector<std::string> arguments,
-                                   std::vector<std::string> prefix = {}) {
+                                   std::vector<std::string> prefix = {}, const std::string& inPath = {}) {
   const std::string outPath = dir.path().string() + ".stdout", errPath = dir.path().string() + ".stderr";
   prefix.push_back(PELMORO_RENDER_PROGRAM);
   prefix.insert(prefix.end(), arguments.begin(), arguments.end());
   ProgramRun run;
-  run.status = WaitForProgram(StartProgram(prefix, outPath, errPath));
+  run.status = WaitForProgram(StartProgram(prefix, outPath, errPath, inPath));
   run.out = ReadText(outPath);
   run.err = ReadText(errPath);
   unlink(outPath.c_str());
