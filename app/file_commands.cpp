@@ -110,10 +110,12 @@ void CFaceDlg::ExportPicture(ImageFormat format, bool selectionOnly) {
   if (path.isEmpty()) return;
   std::optional<Rect> frame;
   if (selectionOnly) frame = m_preview->Tracker()->m_rect;
-  // A name chosen as SVG or PDF in the save dialog writes that format, from the figures.
-  if (const auto chosen = FormatFromPath(path.toStdString()); chosen && IsVectorFormat(*chosen)) {
+  // A name chosen as WebP, SVG or PDF in the save dialog writes that format; SVG and PDF
+  // are drawn from the figures.
+  format = ChosenExportFormat(path, format);
+  if (IsVectorFormat(format)) {
     ExportOptions options;
-    options.format = *chosen;
+    options.format = format;
     options.selection = frame;
     ExportFaceFigures(path, options);
     return;
@@ -146,9 +148,7 @@ void CFaceDlg::ExportAtSize(const SizedExport& choice) {
   std::optional<Rect> frame;
   if (SelectionShown()) frame = m_preview->Tracker()->m_rect;
   ExportOptions options = choice.Options(CFacePreview::kWidth, frame);
-  if (const auto chosen = FormatFromPath(path.toStdString()); chosen && IsVectorFormat(*chosen)) {
-    options.format = *chosen;
-  }
+  options.format = ChosenExportFormat(path, options.format);
   ExportFaceFigures(path, options);
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::int32_t kMaxPose = 2;
 constexpr std::int64_t kMaxCount = std::int64_t{UINT32_MAX} + 1;
-constexpr const char* kFormatNames = "png, jpg, bmp, gif, tif, svg or pdf";
+constexpr const char* kFormatNames = "png, jpg, bmp, gif, tif, webp, svg or pdf";
 
 std::string FormatNames() { return kFormatNames; }
 
@@ -155,7 +155,7 @@ constexpr OptionSpec kValueOptions[] = {
      "the picture to write; - writes it to standard output\n(--format then says which); with --count, a name\n"
      "holding {seed}, e.g. faces/face-{seed}.png",
      false, SetOutput},
-    {"--format", "FORMAT", "the picture's format whatever its name: png, jpg,\nbmp, gif, tif, svg or pdf", false,
+    {"--format", "FORMAT", "the picture's format whatever its name: png, jpg,\nbmp, gif, tif, webp, svg or pdf", false,
      SetFormat},
     {"--seed", "N", "seed for the random face, 0 to 4294967295\n(default: the current time in seconds)", false,
      SetSeed},
@@ -181,7 +181,8 @@ constexpr OptionSpec kValueOptions[] = {
 
 constexpr const char* kDescription =
     "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
-    "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff,\n"
+    "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff\n"
+    ".webp (lossless),\n"
     "or .svg and .pdf for vector files (224 x 192 units, one picture pixel a point).\n"
     "Without FACE.plm a random face is drawn over the start-up background; FACE.plm\n"
     "given as - is read from standard input.\n"
@@ -252,7 +253,7 @@ struct CommandLine {
     }
     transparent = app.add_flag("--transparent")
                       ->description(
-                          "paint nothing behind the face: PNG and TIFF get an alpha\nchannel, GIF a transparent "
+                          "paint nothing behind the face: PNG, TIFF and WebP get an\nalpha channel, GIF a transparent "
                           "colour, SVG and PDF no\nbackground (JPEG and BMP cannot)")
                       ->disable_flag_override();
     verbose = app.add_flag("--verbose")
@@ -330,12 +331,12 @@ class ArgumentChecker {
     const auto format = options.namedFormat ? options.namedFormat : FormatFromPath(options.outputPath);
     if (!format) {
       return Fail("cannot tell the picture format of " + Quoted(options.outputPath) +
-                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif, .tiff, .svg or .pdf, or --format");
+                  ": use .png, .jpg, .jpeg, .bmp, .gif, .tif, .tiff, .webp, .svg or .pdf, or --format");
     }
     options.format = *format;
     if (options.transparent && !CanBeTransparent(*format)) {
       Fail("--transparent: " + std::string(*format == ImageFormat::Jpeg ? "JPEG" : "BMP") +
-           " files cannot have a transparent background; use .png, .gif, .tif, .tiff, .svg or .pdf");
+           " files cannot have a transparent background; use .png, .gif, .tif, .tiff, .webp, .svg or .pdf");
     }
     if (options.outputPath == kStandardStream && options.savePath == kStandardStream)
       Fail("-o - and --save - both name standard output");

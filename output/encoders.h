@@ -14,6 +14,7 @@ Status EncodePng(const ImageView& picture, std::vector<std::uint8_t>& out);
 Status EncodeJpeg(const ImageView& picture, std::vector<std::uint8_t>& out);
 Status EncodeGif(const ImageView& picture, std::vector<std::uint8_t>& out);
 Status EncodeTiff(const ImageView& picture, std::vector<std::uint8_t>& out);
+Status EncodeWebp(const ImageView& picture, std::vector<std::uint8_t>& out);
 
 // Channels of a 0xFFRRGGBB pixel.
 constexpr std::uint8_t PixelRed(std::uint32_t p) { return static_cast<std::uint8_t>(p >> 16); }

@@ -26,6 +26,7 @@ std::optional<ImageFormat> FormatFromPath(const std::string& path) {
   if (extension == ".bmp") return ImageFormat::Bmp;
   if (extension == ".gif") return ImageFormat::Gif;
   if (extension == ".tif" || extension == ".tiff") return ImageFormat::Tiff;
+  if (extension == ".webp") return ImageFormat::Webp;
   if (extension == ".svg") return ImageFormat::Svg;
   if (extension == ".pdf") return ImageFormat::Pdf;
   return std::nullopt;
@@ -43,6 +44,8 @@ const char* DefaultExtension(ImageFormat format) {
       return ".gif";
     case ImageFormat::Tiff:
       return ".tiff";
+    case ImageFormat::Webp:
+      return ".webp";
     case ImageFormat::Svg:
       return ".svg";
     case ImageFormat::Pdf:

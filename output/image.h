@@ -22,15 +22,15 @@ struct ImageView {
   const std::uint32_t* Row(std::int32_t y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
 };
 
-// The picture formats the program writes: five of pixels, two of figures (vector).
-enum class ImageFormat { Bmp, Gif, Jpeg, Png, Tiff, Svg, Pdf };
+// The picture formats the program writes: six of pixels, two of figures (vector).
+enum class ImageFormat { Bmp, Gif, Jpeg, Png, Tiff, Webp, Svg, Pdf };
 
 // The format a file name asks for by its extension (.png .jpg .jpeg .bmp .gif .tif .tiff
-// .svg .pdf, any case); nothing for other names.
+// .webp .svg .pdf, any case); nothing for other names.
 std::optional<ImageFormat> FormatFromPath(const std::string& path);
 
-// The extension a name without one gets: ".png", ".jpg", ".bmp", ".gif", ".tiff", ".svg"
-// or ".pdf".
+// The extension a name without one gets: ".png", ".jpg", ".bmp", ".gif", ".tiff", ".webp",
+// ".svg" or ".pdf".
 const char* DefaultExtension(ImageFormat format);
 
 // SVG and PDF hold the figures themselves, drawn at any size.

@@ -63,6 +63,8 @@ Status EncodeImage(ImageFormat format, const ImageView& picture, std::vector<std
         return EncodePng(picture, out);
       case ImageFormat::Tiff:
         return EncodeTiff(picture, out);
+      case ImageFormat::Webp:
+        return EncodeWebp(picture, out);
       case ImageFormat::Svg:
       case ImageFormat::Pdf:
         break;

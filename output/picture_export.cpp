@@ -58,7 +58,7 @@ std::string ExportOptionsProblem(const ExportOptions& options) {
   }
   if (options.transparent && !CanBeTransparent(options.format)) {
     return std::string(options.format == ImageFormat::Jpeg ? "JPEG" : "BMP") +
-           " files cannot have a transparent background; PNG, GIF, TIFF, SVG and PDF can";
+           " files cannot have a transparent background; PNG, GIF, TIFF, WebP, SVG and PDF can";
   }
   return {};
 }

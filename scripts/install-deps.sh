@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config   # compiler and build tools
   qt6-base-dev qt6-image-formats-plugins          # Qt 6 Widgets for the desktop program
   libpng-dev libjpeg62-turbo-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
+  libwebp-dev                                     # WebP pictures and animations
   libcli11-dev                                    # pelmoro-render's option parser (header-only)
   libcairo2-dev                                   # smooth pictures at any size, SVG and PDF
   libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks

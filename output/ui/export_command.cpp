@@ -26,6 +26,8 @@ const char* ExportFilter(ImageFormat format) {
       return "PNG (*.png)";
     case ImageFormat::Tiff:
       return "TIFF (*.tiff)";
+    case ImageFormat::Webp:
+      return "WebP (*.webp)";
     case ImageFormat::Svg:
       return "SVG (*.svg)";
     case ImageFormat::Pdf:
@@ -34,12 +36,15 @@ const char* ExportFilter(ImageFormat format) {
   return "";
 }
 
+// The formats every picture export's save dialog offers besides the one asked for.
+constexpr ImageFormat kOfferedBesides[] = {ImageFormat::Webp, ImageFormat::Svg, ImageFormat::Pdf};
+
 FileDialogRequest ExportDialogRequest(ImageFormat format) {
   FileDialogRequest request;
   request.caption = QStringLiteral("Save As");
   request.filter = QString::fromLatin1(ExportFilter(format));
-  for (ImageFormat vector : {ImageFormat::Svg, ImageFormat::Pdf}) {
-    if (vector != format) request.filter += QStringLiteral(";;") + QString::fromLatin1(ExportFilter(vector));
+  for (ImageFormat other : kOfferedBesides) {
+    if (other != format) request.filter += QStringLiteral(";;") + QString::fromLatin1(ExportFilter(other));
   }
   request.defaultSuffix = QString::fromLatin1(DefaultExtension(format) + 1);  // without the dot
   request.directory = StartFolder();
@@ -61,6 +66,13 @@ Status WritePicture(const QString& path, ImageFormat format, const CMemoryDC& dc
 }
 
 }  // namespace
+
+ImageFormat ChosenExportFormat(const QString& path, ImageFormat asked) {
+  const std::optional<ImageFormat> named = FormatFromPath(path.toStdString());
+  for (ImageFormat other : kOfferedBesides)
+    if (named == other) return other;
+  return asked;
+}
 
 QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts) {
   return prompts.SaveFileName(parent, ExportDialogRequest(format));

@@ -24,9 +24,13 @@ struct ExportCommand {
 };
 
 // Asks for the file a picture export in the format goes to: the save dialog with the
-// format's filter and default suffix, and SVG and PDF offered besides, starting in the
-// start folder. Empty when the user cancelled.
+// format's filter and default suffix, and WebP, SVG and PDF offered besides, starting in
+// the start folder. Empty when the user cancelled.
 QString AskExportPath(QWidget* parent, ImageFormat format, UserPrompts& prompts);
+
+// The format an export to `path` writes: WebP, SVG or PDF when the name chosen in the save
+// dialog ends so, otherwise the format that was asked for.
+ImageFormat ChosenExportFormat(const QString& path, ImageFormat asked);
 
 // Writes the picture to `path` in the format: the whole picture or, given a selection
 // frame, only the part inside the frame (the frame line left out). A failure (a picture

@@ -23,7 +23,7 @@ struct FormatChoice {
 };
 constexpr FormatChoice kFormatChoices[] = {
     {ImageFormat::Png, "PNG"},   {ImageFormat::Jpeg, "JPEG"}, {ImageFormat::Bmp, "BMP"}, {ImageFormat::Gif, "GIF"},
-    {ImageFormat::Tiff, "TIFF"}, {ImageFormat::Svg, "SVG"},   {ImageFormat::Pdf, "PDF"},
+    {ImageFormat::Tiff, "TIFF"}, {ImageFormat::Webp, "WebP"}, {ImageFormat::Svg, "SVG"}, {ImageFormat::Pdf, "PDF"},
 };
 
 }  // namespace

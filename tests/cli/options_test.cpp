@@ -87,7 +87,7 @@ TEST(RenderOptions, RejectsBadCommandLinesSayingWhy) {
   const BadCommandLine cases[] = {
       {{}, "-o PICTURE"},
       {{"face.plm"}, "-o PICTURE"},
-      {{"-o", "face.webp"}, "picture format of \"face.webp\""},
+      {{"-o", "face.heic"}, "picture format of \"face.heic\""},
       {{"-o", "face"}, "picture format"},
       {{"-o"}, "--output needs a value"},
       {{"-o", "a.png", "--seed"}, "--seed needs a value"},

@@ -1,11 +1,18 @@
-// PNG, TIFF and BMP keep every pixel: each file is decoded again by an independent reader
-// (libpng, libtiff, a BMP reader written here) and compared with the picture exactly.
+// PNG, TIFF, BMP and WebP keep every pixel: each file is decoded again by an independent
+// reader (libpng, libtiff, a BMP reader written here, libwebp's decoder) and compared with
+// the picture exactly.
 #include <gtest/gtest.h>
 #include <png.h>
 #include <tiffio.h>
+#include <webp/decode.h>
+
+#include <cstring>
 
 #include "encoder_test_pictures.h"
+#include "model/random.h"
 #include "output/image_writer.h"
+#include "render/face_picture.h"
+#include "render/memory_dc.h"
 #include "tests/support/test_files.h"
 
 namespace pelmoro {
@@ -146,6 +153,46 @@ TEST(BmpEncoder, WritesHeadersAndPaddedBottomUpRowsForAnOddWidth) {
   const auto bytes = ReadBytes(path);
   EXPECT_EQ(bytes.size(), 54u + 672u * 191u);
   EXPECT_EQ(MaxDifference(picture.view(), DecodeBmp(bytes)), 0);
+}
+
+// The file decoded as 0xAARRGGBB words, row after row; empty when it does not decode.
+std::vector<std::uint32_t> DecodeWebp(const std::vector<std::uint8_t>& file, int& width, int& height) {
+  std::uint8_t* bgra = WebPDecodeBGRA(file.data(), file.size(), &width, &height);
+  if (bgra == nullptr) return {};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  std::memcpy(pixels.data(), bgra, pixels.size() * 4);
+  WebPFree(bgra);
+  return pixels;
+}
+
+TEST(WebpEncoder, DecodesToThePictureExactlyWithAndWithoutAlpha) {
+  const TestPicture picture(223, 191);
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(EncodeImage(ImageFormat::Webp, picture.view(), bytes).ok());
+  WebPBitstreamFeatures features;
+  ASSERT_EQ(WebPGetFeatures(bytes.data(), bytes.size(), &features), VP8_STATUS_OK);
+  EXPECT_EQ(features.format, 2) << "lossless";
+  EXPECT_FALSE(features.has_alpha);
+  int width = 0, height = 0;
+  const std::vector<std::uint32_t> opaque = DecodeWebp(bytes, width, height);
+  ASSERT_EQ(width, 223);
+  ASSERT_EQ(height, 191);
+  for (std::int32_t y = 0; y < height; ++y)
+    for (std::int32_t x = 0; x < width; ++x) ASSERT_EQ(opaque[y * width + x], picture.At(x, y)) << x << "," << y;
+
+  // A face over nothing: the transparent pixels come back as they went in, colour and all.
+  FacePicture face;
+  CRandom random(7);
+  face.m_face.Randomize(random);
+  CMemoryDC dc(FacePicture::kWidth, FacePicture::kHeight);
+  dc.ClearTransparent();
+  face.PaintFace(dc);
+  const ImageView view{dc.Width(), dc.Height(), dc.Bits(), dc.Width(), true};
+  ASSERT_TRUE(EncodeImage(ImageFormat::Webp, view, bytes).ok());
+  const std::vector<std::uint32_t> transparent = DecodeWebp(bytes, width, height);
+  ASSERT_EQ(transparent.size(), static_cast<std::size_t>(dc.Width()) * dc.Height());
+  EXPECT_TRUE(std::equal(transparent.begin(), transparent.end(), dc.Bits()));
+  EXPECT_EQ(transparent.front(), 0u) << "the corner shows nothing";
 }
 
 }  // namespace

@@ -166,6 +166,7 @@ TEST(ImageFormatNames, TellTheFormatFromTheExtensionInAnyCase) {
   EXPECT_EQ(FormatFromPath("face.Gif"), ImageFormat::Gif);
   EXPECT_EQ(FormatFromPath("face.tif"), ImageFormat::Tiff);
   EXPECT_EQ(FormatFromPath("a.b.TIFF"), ImageFormat::Tiff);
+  EXPECT_EQ(FormatFromPath("face.WebP"), ImageFormat::Webp);
   EXPECT_EQ(FormatFromPath("face"), std::nullopt);
   EXPECT_EQ(FormatFromPath("face."), std::nullopt);
   EXPECT_EQ(FormatFromPath("face.png.txt"), std::nullopt);
@@ -178,7 +179,7 @@ TEST(ImageFormatNames, DefaultExtensionsNameTheirOwnFormat) {
   EXPECT_STREQ(DefaultExtension(ImageFormat::Jpeg), ".jpg");
   EXPECT_STREQ(DefaultExtension(ImageFormat::Tiff), ".tiff");
   for (ImageFormat format :
-       {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff})
+       {ImageFormat::Bmp, ImageFormat::Gif, ImageFormat::Jpeg, ImageFormat::Png, ImageFormat::Tiff, ImageFormat::Webp})
     EXPECT_EQ(FormatFromPath(std::string("face") + DefaultExtension(format)), format);
 }
 

@@ -238,7 +238,7 @@ TEST(PictureExport, RefusesWhatTheFormatOrScaleCannotDo) {
   const FacePicture face = RandomPicture(1);
   std::vector<std::uint8_t> bytes;
   const Status jpeg = EncodePicture(face, Options(ImageFormat::Jpeg, std::nullopt, true), bytes);
-  EXPECT_EQ(jpeg.message(), "JPEG files cannot have a transparent background; PNG, GIF, TIFF, SVG and PDF can");
+  EXPECT_EQ(jpeg.message(), "JPEG files cannot have a transparent background; PNG, GIF, TIFF, WebP, SVG and PDF can");
   EXPECT_FALSE(EncodePicture(face, Options(ImageFormat::Bmp, 2, true), bytes).ok());
   EXPECT_TRUE(bytes.empty());
   for (double scale : {0.2, 16.5}) {

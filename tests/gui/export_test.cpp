@@ -39,6 +39,9 @@ TEST_F(Export, LosslessFormatsHoldExactlyThePipelinePixels) {
   EXPECT_EQ(ExportAs(ImageFormat::Png, "face.png"), expected);
   EXPECT_EQ(ExportAs(ImageFormat::Bmp, "face.bmp"), expected);
   EXPECT_EQ(ExportAs(ImageFormat::Tiff, "face.tiff"), expected);
+  // A WebP name chosen in any export's save dialog writes WebP.
+  EXPECT_EQ(ExportAs(ImageFormat::Jpeg, "face.webp"), expected);
+  EXPECT_EQ(QImageReader(File("face.webp")).format(), "webp");
   EXPECT_TRUE(shown.prompts.errors.empty());
 }
 
@@ -57,8 +60,8 @@ TEST_F(Export, EveryMenuEntryWritesItsFormat) {
     EXPECT_EQ(request.defaultSuffix, QString::fromLatin1(DefaultExtension(formats[i].format) + 1));
     EXPECT_FALSE(request.directory.isEmpty());
   }
-  EXPECT_EQ(shown.prompts.requests[2].filter, "JPEG (*.jpg *.jpeg);;SVG (*.svg);;PDF (*.pdf)");
-  EXPECT_EQ(shown.prompts.requests[3].filter, "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
+  EXPECT_EQ(shown.prompts.requests[2].filter, "JPEG (*.jpg *.jpeg);;WebP (*.webp);;SVG (*.svg);;PDF (*.pdf)");
+  EXPECT_EQ(shown.prompts.requests[3].filter, "PNG (*.png);;WebP (*.webp);;SVG (*.svg);;PDF (*.pdf)");
 }
 
 TEST_F(Export, SelectionFrameIsLeftOutAndStaysShown) {

@@ -37,7 +37,7 @@ class ScaledExport : public ::testing::Test {
 TEST_F(ScaledExport, SaveDialogsOfferSvgAndPdfAndWriteThem) {
   shown.prompts.answer = File("face.svg");
   dialog().ExportPicture(ImageFormat::Png, false);
-  EXPECT_EQ(shown.prompts.requests.back().filter, "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
+  EXPECT_EQ(shown.prompts.requests.back().filter, "PNG (*.png);;WebP (*.webp);;SVG (*.svg);;PDF (*.pdf)");
   EXPECT_TRUE(Head("face.svg").contains("<svg")) << Head("face.svg").constData();
   dialog().Action(ID_ENABLE_SELECTION)->trigger();
   preview().Tracker()->m_rect = Rect{30, 40, 150, 120};
