@@ -160,11 +160,11 @@ constexpr OptionSpec kValueOptions[] = {
     {"--seed", "N", "seed for the random face, 0 to 4294967295\n(default: the current time in seconds)", false,
      SetSeed},
     {"--seed-text", "TEXT",
-     "the face of a name: the seed is the 32-bit FNV-1a hash\nof TEXT's UTF-8 bytes (start 2166136261, for each\n"
-     "byte: XOR it in, multiply by 16777619 modulo 2^32)",
+     "the face of a name: the seed is the 32-bit FNV-1a\nhash of TEXT's UTF-8 bytes (start 2166136261; for\n"
+     "each byte XOR it in, multiply by 16777619 mod 2^32)",
      false, SetSeedText},
     {"--count", "K", "draw the K faces of seeds N to N+K-1 (N from --seed)", false, SetCount},
-    {"--jobs", "J", "faces drawn at once (default: the number of processors);\nthe files do not depend on it", false,
+    {"--jobs", "J", "faces drawn at once, 1 to 256 (default: one per\nprocessor); the files do not depend on it", false,
      SetJobs},
     {"--save", "FACE.plm",
      "also save the face and its background as a document;\n- writes it to standard output; with --count, a name\n"
@@ -198,8 +198,8 @@ constexpr const char* kFooter =
     "Exit status: 0 done, 1 bad command line (also: -o and --save naming one file),\n"
     "2 the face document cannot be read, 3 a picture, a document or this text\n"
     "cannot be written. Pictures and documents are written whole or not at all;\n"
-    "pipes, devices and files you may not write are refused, and nothing but text\n"
-    "is written to a terminal.";
+    "pipes, devices and files you may not write are refused (- is standard output,\n"
+    "which takes no picture or document when it is a terminal).";
 
 // --help as this program shows it: the usage line first, then what the program does, the
 // options in two columns and the exit statuses.
@@ -253,11 +253,11 @@ struct CommandLine {
     }
     transparent = app.add_flag("--transparent")
                       ->description(
-                          "paint nothing behind the face: PNG, TIFF and WebP get an\nalpha channel, GIF a transparent "
-                          "colour, SVG and PDF no\nbackground (JPEG and BMP cannot)")
+                          "paint nothing behind the face: PNG, TIFF and WebP get\nan alpha channel, GIF a transparent "
+                          "colour, SVG and\nPDF no background (JPEG and BMP cannot)")
                       ->disable_flag_override();
     verbose = app.add_flag("--verbose")
-                  ->description("end with a line saying how many faces were written, how\nfast, and how many failed")
+                  ->description("end with a line saying how many faces were written,\nhow fast, and how many failed")
                   ->disable_flag_override();
     help = app.add_flag("-h,--help")->description("show this text")->disable_flag_override();
     version = app.add_flag("--version")->description("show the version")->disable_flag_override();

@@ -74,6 +74,10 @@ int RunRender(const RenderOptions& options, std::ostream& errors) {
     ReportError(errors, problem);
     return kExitUsage;
   }
+  if ((options.outputPath == kStandardStream || options.savePath == kStandardStream) && isatty(STDOUT_FILENO)) {
+    ReportError(errors, "standard output is a terminal: send the file to a pipe or redirect it into a file");
+    return kExitUsage;
+  }
   if (!ExportArea(FacePicture(), plan.face.exportOptions)) {
     ReportError(errors, "the selection holds no pixel of the 224 x 192 picture");
     return kExitUsage;

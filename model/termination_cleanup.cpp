@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 
 namespace pelmoro {
 
@@ -43,9 +44,24 @@ int ClaimSlot(int dirFd, const std::string& name) {
   return -1;
 }
 
-// Only async-signal-safe calls: unlinkat, signal and raise.
+// Steps that must not be cut in two, in progress in any thread, and whether a termination
+// signal is being handled. The handler runs in a thread that is in no such step (each
+// holds the signals back), but other threads may be in one: it waits for them to finish,
+// and a thread that starts a step after the signal came never finishes it.
+std::atomic<int> g_stepsInProgress{0};
+std::atomic<bool> g_terminating{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler sets the flag");
+
+void WaitForStepsInProgress() {
+  const timespec pause{0, 1000000};
+  g_terminating.store(true);
+  while (g_stepsInProgress.load() > 0) nanosleep(&pause, nullptr);
+}
+
+// Only async-signal-safe calls: nanosleep, unlinkat, signal and raise.
 extern "C" void RemoveTemporariesAndEnd(int signalNumber) {
   const int savedErrno = errno;
+  WaitForStepsInProgress();
   for (Slot& slot : g_slots) {
     if (slot.state.load(std::memory_order_acquire) == kArmed) unlinkat(slot.dirFd, slot.name, 0);
   }
@@ -84,8 +100,16 @@ TemporaryFileGuard::~TemporaryFileGuard() {
 TerminationSignalsHeld::TerminationSignalsHeld() {
   const sigset_t set = TerminationSignalSet();
   pthread_sigmask(SIG_BLOCK, &set, &previous_);
+  g_stepsInProgress.fetch_add(1);
+  if (!g_terminating.load()) return;
+  // The process is ending: this step must not start, and the thread waits for the end.
+  g_stepsInProgress.fetch_sub(1);
+  for (;;) pause();
 }
 
-TerminationSignalsHeld::~TerminationSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+TerminationSignalsHeld::~TerminationSignalsHeld() {
+  g_stepsInProgress.fetch_sub(1);
+  pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
 
 }  // namespace pelmoro

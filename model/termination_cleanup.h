@@ -27,7 +27,9 @@ class TemporaryFileGuard {
 // Holds SIGINT, SIGTERM and SIGHUP back in the calling thread while it lives, so that a step
 // that must not be cut in two (creating and registering a temporary file, renaming it and
 // forgetting it, rewriting a file in place) completes; a signal that arrives meanwhile takes
-// effect when it ends.
+// effect when it ends. A signal that another thread handles waits for the steps of every
+// thread to end before it removes the temporary files, and a step that would start after it
+// never does (its thread waits for the process to end).
 class TerminationSignalsHeld {
  public:
   TerminationSignalsHeld();

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,23 @@ TEST(BatchProgram, ATextGivesTheFaceOfItsHash) {
   ASSERT_EQ(RunRenderProgram(dir, {"--seed-text", "a", "-o", dir / "text.png"}).status, 0);
   ASSERT_EQ(RunRenderProgram(dir, {"--seed", "3826002220", "-o", dir / "seed.png"}).status, 0);
   EXPECT_EQ(ReadBytes(dir / "text.png"), ReadBytes(dir / "seed.png"));
+}
+
+TEST(BatchProgram, AnInterruptedBatchLeavesNoTemporaryFile) {
+  TempDir dir;
+  const std::string out = dir.path().string() + ".out", err = dir.path().string() + ".err";
+  for (const int signalNumber : {SIGINT, SIGTERM}) {
+    const pid_t child = StartProgram(
+        {PELMORO_RENDER_PROGRAM, "--seed", "0", "--count", "1000000", "--jobs", "8", "-o", dir / "{seed}.png"}, out,
+        err);
+    // Stop it in the middle, once its threads are writing.
+    while (dir.Entries().size() < 50) usleep(1000);
+    kill(child, signalNumber);
+    EXPECT_EQ(WaitForProgram(child), 128 + signalNumber);
+    for (const std::string& name : dir.Entries()) EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
+  }
+  unlink(out.c_str());
+  unlink(err.c_str());
 }
 
 TEST(PipeProgram, DocumentsComeFromStandardInputAndPicturesGoToStandardOutput) {
