@@ -64,7 +64,7 @@ TEST_P(GoldenPicture, MatchesThePinnedPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, GoldenPicture, testing::ValuesIn(GoldenCases()),
-                         [](const testing::TestParamInfo<GoldenCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<GoldenCase>& param) { return param.param.name; });
 
 TEST(GoldenImage, PngRoundTripKeepsEveryPixel) {
   RgbPicture picture;

@@ -97,11 +97,11 @@ TEST(ControlPanel, ListsShowEveryValueOfTheRecord) {
   CFaceDlg& dialog = *shown.dialog;
   const CFace& face = dialog.Preview().Face();
   const auto shows = [&](std::int32_t faceType, std::int32_t glasses, std::int32_t mustache) {
-    CFace shown = face;
-    shown.faceType = faceType;
-    shown.glasses = glasses;
-    shown.mustache = mustache;
-    dialog.Preview().SetFace(shown);
+    CFace listed = face;
+    listed.faceType = faceType;
+    listed.glasses = glasses;
+    listed.mustache = mustache;
+    dialog.Preview().SetFace(listed);
     dialog.UpdateControlsFromFace();
     return (dialog.FaceTypeList()->currentText() + "/" + dialog.GlassesList()->currentText() + "/" +
             dialog.MustacheList()->currentText())
