@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <sstream>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -54,11 +55,7 @@ class Batch {
   int Run() {
     const auto start = std::chrono::steady_clock::now();
     if (plan_.progress) bar_.emplace(errors_, done_, plan_.count);
-    {
-      std::vector<std::jthread> workers;
-      const auto threads = static_cast<unsigned>(std::min<std::uint64_t>(plan_.jobs, plan_.count));
-      for (unsigned i = 0; i < threads; ++i) workers.emplace_back([this] { Work(); });
-    }
+    RunWorkers(static_cast<unsigned>(std::min<std::uint64_t>(plan_.jobs, plan_.count)));
     FlushFolders();
     bar_.reset();
     if (plan_.verbose) Summarize(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -67,6 +64,17 @@ class Batch {
 
  private:
   bool Several() const { return plan_.count > 1; }
+
+  // The pool: as many threads as asked for and the system gives, and this thread when it
+  // gives none.
+  void RunWorkers(unsigned threads) {
+    std::vector<std::jthread> workers;
+    try {
+      for (unsigned i = 0; i < threads; ++i) workers.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      if (workers.empty()) Work();
+    }
+  }
 
   void Work() {
     FaceRequest request = plan_.face;
