@@ -202,6 +202,20 @@ Status RewriteInPlace(int dirFd, const std::string& base, const std::string& pat
   return written ? Status::Ok() : WriteError(path, error);
 }
 
+// Opens the folder of the file that `path` leads to (through symbolic links) and sets `base`
+// to that file's name in it; -1 with `failure` set otherwise.
+int OpenTargetFolder(const std::string& path, std::string* base, Status* failure) {
+  std::string target;
+  if (!ResolveLinks(path, &target)) {
+    *failure = WriteError(path, ELOOP);
+    return -1;
+  }
+  int error = 0;
+  const int dirFd = OpenParentDirectory(target, base, &error);
+  if (dirFd < 0) *failure = WriteError(path, error);
+  return dirFd;
+}
+
 }  // namespace
 
 // What stands at the target: nothing (`exists` false), or a regular file the user may write.
@@ -216,13 +230,10 @@ Status CheckTarget(int dirFd, const std::string& base, const std::string& path, 
 
 Status WriteFileAtomically(const std::string& path, const void* data, std::size_t size, FlushMode flush) {
   if (path.empty()) return WriteError(path, ENOENT);
-  std::string target;
-  if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
   std::string base;
-  int error = 0;
-  const int dirFd = OpenParentDirectory(target, &base, &error);
-  if (dirFd < 0) return WriteError(path, error);
   Status status = Status::Ok();
+  const int dirFd = OpenTargetFolder(path, &base, &status);
+  if (dirFd < 0) return status;
   struct stat old {};
   bool exists = false;
   const auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -238,14 +249,12 @@ Status WriteFileAtomically(const std::string& path, const void* data, std::size_
 }
 
 Status SyncFileSystemOf(const std::string& path) {
-  std::string target;
-  if (!ResolveLinks(path, &target)) return WriteError(path, ELOOP);
   std::string base;
-  int error = 0;
-  const int dirFd = OpenParentDirectory(target, &base, &error);
-  if (dirFd < 0) return WriteError(path, error);
+  Status status = Status::Ok();
+  const int dirFd = OpenTargetFolder(path, &base, &status);
+  if (dirFd < 0) return status;
   const bool synced = syncfs(dirFd) == 0;
-  error = errno;
+  const int error = errno;
   close(dirFd);
   return synced ? Status::Ok() : WriteError(path, error);
 }
