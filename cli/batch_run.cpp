@@ -81,7 +81,8 @@ class Batch {
     std::map<std::string, std::string> folders;  // a file written in each folder
     for (std::uint64_t index = next_++; index < plan_.count; index = next_++) {
       const auto seed = static_cast<std::uint32_t>(plan_.firstSeed + index);
-      if (!plan_.face.document) request.seed = seed;
+      // Also with a document: an animation draws its poses and times from the seed.
+      request.seed = seed;
       const FaceFiles files{NameForSeed(plan_.patterns.picture, seed), NameForSeed(plan_.patterns.document, seed)};
       if (const Status written = WriteFace(request, files); !written) {
         reporter_.Report(written.message());

@@ -10,6 +10,7 @@
 #include "model/message_text.h"
 #include "model/number_text.h"
 #include "model/text_seed.h"
+#include "output/animation_export.h"
 #include "output/picture_export.h"
 
 namespace pelmoro {
@@ -140,6 +141,13 @@ std::string SetScale(const std::string& value, RenderOptions& options) {
   return {};
 }
 
+std::string SetAnimation(const std::string& value, RenderOptions& options) {
+  const auto seconds = ParseInteger(value, kMinAnimationSeconds, kMaxAnimationSeconds);
+  if (!seconds) return "--animation " + Quoted(value) + " is not a whole number of seconds from 1 to 600";
+  options.animationSeconds = static_cast<int>(*seconds);
+  return {};
+}
+
 // The options that take a value, in the order --help lists them. Adding an option is one
 // line here and its handler.
 struct OptionSpec {
@@ -177,6 +185,10 @@ constexpr OptionSpec kValueOptions[] = {
      "draw the picture K times as large with smooth edges,\n0.25 to 16 (a PNG at --scale 8 is 1792 x 1536);\n"
      "without it pixel formats get the exact picture",
      false, SetScale},
+    {"--animation", "SECONDS",
+     "write SECONDS (1 to 600) of the window's animation as a\nGIF or WebP file that loops forever; the seed also\n"
+     "draws its poses and times",
+     false, SetAnimation},
 };
 
 constexpr const char* kDescription =
@@ -289,6 +301,7 @@ class ArgumentChecker {
     result_.options.transparent = line_.transparent->count() > 0;
     result_.options.verbose = line_.verbose->count() > 0;
     if (result_.ok()) CheckOutput();
+    if (result_.ok()) CheckAnimation();
     if (result_.ok()) CheckSeeds();
     if (result_.ok()) CheckPatterns();
     return result_;
@@ -340,6 +353,17 @@ class ArgumentChecker {
     }
     if (options.outputPath == kStandardStream && options.savePath == kStandardStream)
       Fail("-o - and --save - both name standard output");
+  }
+
+  // An animation is a GIF or WebP file and shows the poses of its own.
+  void CheckAnimation() {
+    const RenderOptions& options = result_.options;
+    if (options.animationSeconds == 0) return;
+    if (!CanBeAnimated(options.format)) return Fail("--animation writes a GIF or WebP file: use .gif or .webp");
+    for (std::size_t i = 0; i < std::size(kValueOptions); ++i) {
+      if (kValueOptions[i].handler == SetPose && !line_.values[i].empty())
+        return Fail("--pose and --animation cannot be given together: the animation makes its own poses");
+    }
   }
 
   // Where the faces come from: a text, a seed and a count, or a document.

@@ -39,6 +39,7 @@ struct RenderOptions {
   std::optional<Rect> selection;  // the selection frame whose inside is written
   std::optional<double> scale;    // none: the exact picture (pixel formats) or scale 1 (SVG, PDF)
   bool transparent = false;       // nothing is painted behind the face
+  int animationSeconds = 0;       // --animation: above 0, this long an animated GIF or WebP
 };
 
 // The options, or a message saying what is wrong with the command line.

@@ -40,6 +40,7 @@ FaceRequest SharedRequest(const RenderOptions& options) {
   request.exportOptions.scale = options.scale;
   request.exportOptions.transparent = options.transparent;
   request.exportOptions.selection = options.selection;
+  request.animationSeconds = options.animationSeconds;
   return request;
 }
 

@@ -24,16 +24,23 @@ std::string ParameterNames() {
   return names;
 }
 
-void TakeFace(const FaceRequest& request, FacePicture& picture) {
+// The face and background of the request, the random face drawn from `random`.
+FacePicture TakeFace(const FaceRequest& request, CRandom& random) {
+  FacePicture picture;
   if (request.document) {
     picture.m_face = request.document->face;
     picture.m_fill = request.document->fill;
-    return;
+  } else {
+    picture.m_fill.ApplyStartupFill();
+    picture.m_face.Randomize(random);
   }
-  picture.m_fill.ApplyStartupFill();
-  const std::uint32_t seed = request.seed ? *request.seed : static_cast<std::uint32_t>(std::time(nullptr));
-  CRandom random(seed);
-  picture.m_face.Randomize(random);
+  for (const ParameterSetting& setting : request.settings)
+    picture.m_face.DocumentParameter(setting.index) = setting.value;
+  return picture;
+}
+
+CRandom SeededGenerator(const FaceRequest& request) {
+  return CRandom(request.seed ? *request.seed : static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 }  // namespace
@@ -50,10 +57,8 @@ std::string ParseParameterSetting(std::string_view name, std::string_view value,
 }
 
 FacePicture FacePictureFor(const FaceRequest& request) {
-  FacePicture picture;
-  TakeFace(request, picture);
-  for (const ParameterSetting& setting : request.settings)
-    picture.m_face.DocumentParameter(setting.index) = setting.value;
+  CRandom random = SeededGenerator(request);
+  FacePicture picture = TakeFace(request, random);
   picture.m_nEyePose = request.pose.eye;
   picture.m_nMouthPose = request.pose.mouth;
   picture.m_nBrowPose = request.pose.brow;
@@ -61,7 +66,10 @@ FacePicture FacePictureFor(const FaceRequest& request) {
 }
 
 Status RenderFaceRequest(const FaceRequest& request, std::vector<std::uint8_t>& out) {
-  return EncodePicture(FacePictureFor(request), request.exportOptions, out);
+  if (request.animationSeconds <= 0) return EncodePicture(FacePictureFor(request), request.exportOptions, out);
+  CRandom random = SeededGenerator(request);
+  const FacePicture picture = TakeFace(request, random);
+  return EncodeAnimation(picture, random, request.exportOptions, request.animationSeconds, out);
 }
 
 std::array<std::uint8_t, kDocumentSize> FaceRequestDocument(const FaceRequest& request) {

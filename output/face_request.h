@@ -13,6 +13,7 @@
 #include "model/face.h"
 #include "model/fill_settings.h"
 #include "model/status.h"
+#include "output/animation_export.h"
 #include "output/picture_export.h"
 #include "render/face_picture.h"
 
@@ -46,6 +47,10 @@ struct FaceRequest {
   std::vector<ParameterSetting> settings;
   FacePose pose;
   ExportOptions exportOptions;
+  // Above 0: this many seconds of the window's animation (GIF or WebP) rather than a still
+  // picture; its generator is the one the seed started, past the random face's draws when
+  // there is no document. The poses then come from the animation.
+  int animationSeconds = 0;
 };
 
 // Checks a parameter's name (as documents and the command line call it, e.g. faceSize) and
@@ -57,7 +62,8 @@ std::string ParseParameterSetting(std::string_view name, std::string_view value,
 // The face, background and poses the request draws, ready to paint.
 FacePicture FacePictureFor(const FaceRequest& request);
 
-// Draws the request's face and encodes it as the export options ask into `out`.
+// Draws the request's face, or its animation, and encodes it as the export options ask
+// into `out`.
 Status RenderFaceRequest(const FaceRequest& request, std::vector<std::uint8_t>& out);
 
 // The bytes of the face document for the request's face (its settings applied) and

@@ -1,17 +1,12 @@
 // GIF through giflib: one image with a global palette made for the picture, and a
 // transparent entry for the transparent pixels of a picture with alpha.
-#include <gif_lib.h>
-
 #include <new>
 
 #include "output/encoders.h"
+#include "output/gif_file.h"
 #include "output/gif_palette.h"
 
 namespace pelmoro {
-
-namespace {
-
-constexpr std::int32_t kMaxGifSide = 65535;
 
 int OnGifWrite(GifFileType* gif, const GifByteType* data, int length) {
   auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
@@ -23,15 +18,9 @@ int OnGifWrite(GifFileType* gif, const GifByteType* data, int length) {
   return length;
 }
 
-// A GIF palette holds a power of two entries, at least 2; the spare ones stay black.
-int PaletteBits(std::size_t colors) {
-  int bits = 1;
-  while ((std::size_t{1} << bits) < colors) ++bits;
-  return bits;
-}
-
 ColorMapObject* MakeColorMap(const std::vector<std::uint32_t>& palette) {
-  const int bits = PaletteBits(palette.size());
+  int bits = 1;
+  while ((std::size_t{1} << bits) < palette.size()) ++bits;
   ColorMapObject* map = GifMakeMapObject(1 << bits, nullptr);
   if (map == nullptr) return nullptr;
   for (std::size_t i = 0; i < palette.size(); ++i) {
@@ -42,15 +31,19 @@ ColorMapObject* MakeColorMap(const std::vector<std::uint32_t>& palette) {
   return map;
 }
 
-// The graphic control extension that marks the transparent palette entry.
-bool PutTransparency(GifFileType* gif, int transparentIndex) {
+bool PutGraphicsControl(GifFileType* gif, int disposal, int delay, int transparentIndex) {
   GraphicsControlBlock control{};
-  control.DisposalMode = DISPOSAL_UNSPECIFIED;
+  control.DisposalMode = disposal;
+  control.DelayTime = delay;
   control.TransparentColor = transparentIndex;
   GifByteType bytes[4];
   const std::size_t length = EGifGCBToExtension(&control, bytes);
   return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), bytes) != GIF_ERROR;
 }
+
+Status GifError(int code) { return Status::Error(std::string("GIF encoder: ") + GifErrorString(code)); }
+
+namespace {
 
 bool WriteGifImage(GifFileType* gif, const ColorMapObject* map, const ImageView& picture,
                    const PalettedPicture& paletted) {
@@ -58,7 +51,7 @@ bool WriteGifImage(GifFileType* gif, const ColorMapObject* map, const ImageView&
   const bool transparent = paletted.transparentIndex >= 0;
   EGifSetGifVersion(gif, transparent);  // transparency needs GIF89a
   if (EGifPutScreenDesc(gif, picture.width, picture.height, map->BitsPerPixel, 0, map) == GIF_ERROR) return false;
-  if (transparent && !PutTransparency(gif, paletted.transparentIndex)) return false;
+  if (transparent && !PutGraphicsControl(gif, DISPOSAL_UNSPECIFIED, 0, paletted.transparentIndex)) return false;
   if (EGifPutImageDesc(gif, 0, 0, picture.width, picture.height, false, nullptr) == GIF_ERROR) return false;
   for (std::int32_t y = 0; y < picture.height; ++y) {
     auto* line = const_cast<GifPixelType*>(indices.data() + static_cast<std::size_t>(y) * picture.width);
@@ -66,8 +59,6 @@ bool WriteGifImage(GifFileType* gif, const ColorMapObject* map, const ImageView&
   }
   return true;
 }
-
-Status GifError(int code) { return Status::Error(std::string("GIF encoder: ") + GifErrorString(code)); }
 
 }  // namespace
 

@@ -243,19 +243,23 @@ class ColorTable {
 
 }  // namespace
 
-std::vector<ColorCount> CountColors(const ImageView& picture) {
+struct ColorCounter::Table : ColorTable {};
+
+ColorCounter::ColorCounter() : table_(std::make_unique<Table>()) {}
+ColorCounter::~ColorCounter() = default;
+
+void ColorCounter::Add(const ImageView& picture) {
   // Runs of one colour along a row are counted before they go into the table.
-  if (picture.IsEmpty()) return {};
-  ColorTable table;
+  if (picture.IsEmpty()) return;
+  // Transparent pixels run under a key that is no colour and are not counted.
+  auto key = [&picture](std::uint32_t pixel) {
+    return IsTransparentPixel(picture, pixel) ? kNoColor : pixel & 0xFFFFFFu;
+  };
+  auto add = [this](std::uint32_t color, std::uint32_t run) {
+    if (color != kNoColor) table_->Add(color, run);
+  };
   for (std::int32_t y = 0; y < picture.height; ++y) {
     const std::uint32_t* row = picture.Row(y);
-    // Transparent pixels run under a key that is no colour and are not counted.
-    auto key = [&picture](std::uint32_t pixel) {
-      return IsTransparentPixel(picture, pixel) ? kNoColor : pixel & 0xFFFFFFu;
-    };
-    auto add = [&table](std::uint32_t color, std::uint32_t run) {
-      if (color != kNoColor) table.Add(color, run);
-    };
     std::uint32_t color = key(row[0]);
     std::uint32_t run = 0;
     for (std::int32_t x = 0; x < picture.width; ++x) {
@@ -269,7 +273,14 @@ std::vector<ColorCount> CountColors(const ImageView& picture) {
     }
     add(color, run);
   }
-  return table.Sorted();
+}
+
+std::vector<ColorCount> ColorCounter::Sorted() const { return table_->Sorted(); }
+
+std::vector<ColorCount> CountColors(const ImageView& picture) {
+  ColorCounter counter;
+  counter.Add(picture);
+  return counter.Sorted();
 }
 
 std::vector<std::uint32_t> MedianCutPalette(std::vector<ColorCount> colors, std::size_t maxColors) {
@@ -290,6 +301,19 @@ std::vector<std::uint32_t> MedianCutPalette(std::vector<ColorCount> colors, std:
   return palette;
 }
 
+std::vector<std::uint32_t> PaletteFor(std::vector<ColorCount> colors, std::size_t maxColors) {
+  if (colors.size() > maxColors) return MedianCutPalette(std::move(colors), maxColors);
+  std::vector<std::uint32_t> palette;
+  palette.reserve(colors.size());
+  for (const ColorCount& c : colors) palette.push_back(c.color);
+  return palette;
+}
+
+std::vector<std::uint8_t> MapToPalette(const ImageView& picture, const std::vector<std::uint32_t>& palette,
+                                       std::uint8_t transparentIndex, bool exact) {
+  return exact ? MapExactly(picture, palette, transparentIndex) : DitherToPalette(picture, palette, transparentIndex);
+}
+
 PalettedPicture ReduceTo256Colors(const ImageView& picture) {
   std::vector<ColorCount> colors = CountColors(picture);
   std::uint64_t opaque = 0;
@@ -297,17 +321,12 @@ PalettedPicture ReduceTo256Colors(const ImageView& picture) {
   const bool transparent =
       opaque < static_cast<std::uint64_t>(picture.width) * static_cast<std::uint64_t>(picture.height);
   const std::size_t maxColors = transparent ? kMaxColors - 1 : kMaxColors;
-  const bool reduce = colors.size() > maxColors;
+  const bool exact = colors.size() <= maxColors;
   PalettedPicture result;
-  if (reduce) {
-    result.palette = MedianCutPalette(std::move(colors), maxColors);
-  } else {
-    for (const ColorCount& c : colors) result.palette.push_back(c.color);
-  }
+  result.palette = PaletteFor(std::move(colors), maxColors);
   // Only read when there are transparent pixels, and then the palette holds at most 255.
   const auto transparentIndex = static_cast<std::uint8_t>(result.palette.size());
-  result.indices = reduce ? DitherToPalette(picture, result.palette, transparentIndex)
-                          : MapExactly(picture, result.palette, transparentIndex);
+  result.indices = MapToPalette(picture, result.palette, transparentIndex, exact);
   if (transparent) {
     result.transparentIndex = transparentIndex;
     result.palette.push_back(0);

@@ -14,40 +14,36 @@ namespace pelmoro {
 namespace {
 
 // The exact picture, as the raster surface paints it, cut to the area.
-Status EncodeExact(FacePicture& face, const Rect& area, const ExportOptions& options, std::vector<std::uint8_t>& out) {
-  CMemoryDC dc(face.m_nWidth, face.m_nHeight, options.transparent ? CMemoryDC::kNoClear : face.m_fill.m_crBackground);
+Status DrawExact(FacePicture& face, const Rect& area, bool transparent, PicturePixels& out) {
+  CMemoryDC dc(face.m_nWidth, face.m_nHeight, transparent ? CMemoryDC::kNoClear : face.m_fill.m_crBackground);
   if (!dc.IsValid()) return Status::Error("not enough memory to draw the picture");
-  if (options.transparent) {
+  if (transparent) {
     dc.ClearTransparent();
     face.PaintFace(dc);
   } else {
     face.Paint(dc);
   }
-  ImageView view{dc.Width(), dc.Height(), dc.Bits(), dc.Width(), options.transparent};
-  view.pixels = view.Row(area.top) + area.left;
-  view.width = area.Width();
-  view.height = area.Height();
-  return EncodeImage(options.format, view, out);
+  out.width = area.Width();
+  out.height = area.Height();
+  out.alpha = transparent;
+  out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+  const ImageView whole{dc.Width(), dc.Height(), dc.Bits(), dc.Width()};
+  for (std::int32_t y = 0; y < out.height; ++y) {
+    const std::uint32_t* row = whole.Row(area.top + y) + area.left;
+    std::copy(row, row + out.width, out.pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
+  }
+  return Status::Ok();
 }
 
-Status EncodeScaled(FacePicture& face, const Rect& area, const ExportOptions& options, std::vector<std::uint8_t>& out) {
+PictureScene SceneOf(FacePicture& face, const Rect& area, bool transparent) {
   PictureScene scene;
   scene.area = area;
-  scene.transparent = options.transparent;
-  scene.paint = [&face, &options](Surface& surface) {
-    if (!options.transparent) face.PaintBackground(surface);
+  scene.transparent = transparent;
+  scene.paint = [&face, transparent](Surface& surface) {
+    if (!transparent) face.PaintBackground(surface);
     face.PaintFace(surface);
   };
-  const double scale = options.scale.value_or(1);
-  if (IsVectorFormat(options.format)) return EncodeVector(options.format, scene, scale, out);
-  const PictureSize size = ExportSize(area, options);
-  SmoothPicture smooth;
-  if (Status drawn =
-          DrawSmooth(scene, static_cast<std::int32_t>(size.width), static_cast<std::int32_t>(size.height), smooth);
-      !drawn) {
-    return drawn;
-  }
-  return EncodeImage(options.format, smooth.View(), out);
+  return scene;
 }
 
 }  // namespace
@@ -80,15 +76,29 @@ PictureSize ExportSize(const Rect& area, const ExportOptions& options) {
   return size;
 }
 
+Status DrawPicturePixels(const FacePicture& picture, const ExportOptions& options, PicturePixels& out) {
+  const std::optional<Rect> area = ExportArea(picture, options);
+  if (!area) return Status::Error("the selection holds no pixel of the picture");
+  // Painting computes the layout into the picture; the caller's stays as it was.
+  FacePicture face = picture;
+  if (!options.scale) return DrawExact(face, *area, options.transparent, out);
+  const PictureSize size = ExportSize(*area, options);
+  return DrawSmooth(SceneOf(face, *area, options.transparent), static_cast<std::int32_t>(size.width),
+                    static_cast<std::int32_t>(size.height), out);
+}
+
 Status EncodePicture(const FacePicture& picture, const ExportOptions& options, std::vector<std::uint8_t>& out) {
   out.clear();
   if (const std::string problem = ExportOptionsProblem(options); !problem.empty()) return Status::Error(problem);
   const std::optional<Rect> area = ExportArea(picture, options);
   if (!area) return Status::Error("the selection holds no pixel of the picture");
-  // Painting computes the layout into the picture; the caller's stays as it was.
-  FacePicture face = picture;
-  if (!options.scale && !IsVectorFormat(options.format)) return EncodeExact(face, *area, options, out);
-  return EncodeScaled(face, *area, options, out);
+  if (IsVectorFormat(options.format)) {
+    FacePicture face = picture;
+    return EncodeVector(options.format, SceneOf(face, *area, options.transparent), options.scale.value_or(1), out);
+  }
+  PicturePixels pixels;
+  if (Status drawn = DrawPicturePixels(picture, options, pixels); !drawn) return drawn;
+  return EncodeImage(options.format, pixels.View(), out);
 }
 
 Status WritePicture(const std::string& path, const FacePicture& picture, const ExportOptions& options) {

@@ -9,6 +9,7 @@
 
 #include "model/status.h"
 #include "output/image.h"
+#include "output/scaled_picture.h"
 #include "render/face_picture.h"
 #include "render/geometry.h"
 
@@ -42,6 +43,14 @@ struct PictureSize {
   double height = 0;
 };
 PictureSize ExportSize(const Rect& area, const ExportOptions& options);
+
+// The pixels of a picture file (the exact picture, or one drawn smooth at a scale).
+using PicturePixels = SmoothPicture;
+
+// Draws the face's pixels as the options ask, whatever their format: the exact picture or
+// the smooth one at the scale, the whole or the selection's inside, over the background
+// or, with alpha, over nothing. The options are taken as ExportOptionsProblem allows them.
+Status DrawPicturePixels(const FacePicture& picture, const ExportOptions& options, PicturePixels& out);
 
 // Draws the face as the options ask and encodes it into `out`.
 Status EncodePicture(const FacePicture& picture, const ExportOptions& options, std::vector<std::uint8_t>& out);

@@ -1,6 +1,7 @@
 // The animation's pose changes: each step picks one of the three poses at random and
 // moves it to one of its two other values, so every step shows.
 #include "model/random.h"
+#include "render/animation_sequence.h"
 #include "render/face_picture.h"
 
 namespace pelmoro {
@@ -31,5 +32,20 @@ void FacePicture::AnimateStep(CRandom& random) {
 }
 
 int NextAnimationInterval(CRandom& random) { return kMinInterval + random.Next() % kIntervalSpread; }
+
+std::vector<AnimationFrame> AnimationSequence(CRandom& random, std::int32_t lengthMs) {
+  std::vector<AnimationFrame> frames;
+  FacePicture poses;  // starts at rest
+  std::int32_t start = 0;
+  for (;;) {
+    const std::int32_t interval = NextAnimationInterval(random);
+    frames.push_back({poses.m_nEyePose, poses.m_nMouthPose, poses.m_nBrowPose, start, interval});
+    if (interval >= lengthMs - start) break;
+    start += interval;
+    poses.AnimateStep(random);
+  }
+  frames.back().durationMs = lengthMs - frames.back().startMs;
+  return frames;
+}
 
 }  // namespace pelmoro
