@@ -186,16 +186,16 @@ constexpr OptionSpec kValueOptions[] = {
      "without it pixel formats get the exact picture",
      false, SetScale},
     {"--animation", "SECONDS",
-     "write SECONDS (1 to 600) of the window's animation as a\nGIF or WebP file that loops forever; the seed also\n"
-     "draws its poses and times",
+     "write SECONDS (1 to 600) of the window's animation\nas a GIF or WebP file that loops forever; the seed\n"
+     "also draws its poses and times",
      false, SetAnimation},
 };
 
 constexpr const char* kDescription =
     "Draws a cartoon face (224 x 192 pixels) and writes it as a picture.\n"
     "The picture's format follows its extension: .png .jpg .jpeg .bmp .gif .tif .tiff\n"
-    ".webp (lossless),\n"
-    "or .svg and .pdf for vector files (224 x 192 units, one picture pixel a point).\n"
+    ".webp, or .svg and .pdf for vector files (224 x 192 units, one picture pixel a\n"
+    "point). With --animation it is the window's animation as a GIF or WebP file.\n"
     "Without FACE.plm a random face is drawn over the start-up background; FACE.plm\n"
     "given as - is read from standard input.\n"
     "\n"

@@ -65,6 +65,16 @@ TEST(RenderOptions, ReadsScaleTransparencyAndVectorFormats) {
   EXPECT_FALSE(pdf.options.transparent);
 }
 
+TEST(RenderOptions, ReadsAnAnimationsLengthForGifAndWebp) {
+  const ParseResult gif = Parse({"--animation", "600", "-o", "face.GIF", "--scale", "2", "--transparent"});
+  ASSERT_TRUE(gif.ok()) << gif.error;
+  EXPECT_EQ(gif.options.animationSeconds, 600);
+  const ParseResult webp = Parse({"--animation=1", "-o", "-", "--format", "webp"});
+  ASSERT_TRUE(webp.ok()) << webp.error;
+  EXPECT_EQ(webp.options.animationSeconds, 1);
+  EXPECT_EQ(webp.options.format, ImageFormat::Webp);
+}
+
 TEST(RenderOptions, TakesNamesStartingWithADashAfterTheEndOfOptions) {
   const ParseResult result = Parse({"-o", "out.png", "--", "-odd.plm"});
   ASSERT_TRUE(result.ok()) << result.error;
@@ -130,6 +140,12 @@ TEST(RenderOptions, RejectsBadCommandLinesSayingWhy) {
       {{"-o", "a.png", "--transparent=1"}, "takes no value"},
       {{"-o", "a.jpg", "--transparent"}, "--transparent: JPEG files cannot have a transparent background"},
       {{"--transparent", "-o", "a.bmp", "--scale", "2"}, "BMP files cannot have a transparent background"},
+      {{"-o", "a.gif", "--animation", "0"}, "--animation \"0\" is not a whole number of seconds from 1 to 600"},
+      {{"-o", "a.gif", "--animation", "601"}, "from 1 to 600"},
+      {{"-o", "a.gif", "--animation", "2.5"}, "from 1 to 600"},
+      {{"-o", "a.png", "--animation", "10"}, "--animation writes a GIF or WebP file"},
+      {{"-o", "a.svg", "--animation", "10"}, "--animation writes a GIF or WebP file"},
+      {{"-o", "a.webp", "--animation", "10", "--pose", "0,1,1"}, "--pose and --animation cannot be given together"},
   };
   for (const BadCommandLine& c : cases) {
     const ParseResult result = ParseArguments(c.arguments);

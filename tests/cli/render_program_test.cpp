@@ -17,6 +17,7 @@
 
 #include "model/document.h"
 #include "model/random.h"
+#include "output/animation_export.h"
 #include "output/image_writer.h"
 #include "render/face_picture.h"
 #include "render/memory_dc.h"
@@ -99,6 +100,28 @@ TEST(RenderProgram, AppliesSettingsPosesAndSelection) {
   EXPECT_EQ(ReadBytes(dir / "part.bmp"), expected);
   ASSERT_GE(expected.size(), 26u);
   EXPECT_EQ(expected[18], 98) << "2 pixels narrower than the frame";
+}
+
+TEST(RenderProgram, AnimatesADocumentFromTheSeedAloneAndRefusesStillFormats) {
+  TempDir dir;
+  const Face f = RandomFace(5);
+  WriteBytes(dir / "face.plm", DocumentBytes(f));
+  const ProgramRun run =
+      RunRenderProgram(dir, {dir / "face.plm", "--seed", "9", "--animation", "3", "-o", dir / "a.webp"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  FacePicture picture;
+  picture.m_face = f.face;
+  picture.m_fill = f.fill;
+  ExportOptions options;
+  options.format = ImageFormat::Webp;
+  std::vector<std::uint8_t> expected;
+  ASSERT_TRUE(EncodeAnimation(picture, CRandom(9), options, 3, expected).ok());
+  EXPECT_EQ(ReadBytes(dir / "a.webp"), expected) << "the generator starts right after seeding";
+
+  const ProgramRun still = RunRenderProgram(dir, {"--seed", "9", "--animation", "3", "-o", dir / "a.jpg"});
+  EXPECT_EQ(still.status, 1);
+  ExpectOneMessage(still, "--animation writes a GIF or WebP file");
+  EXPECT_FALSE(fs::exists(dir / "a.jpg"));
 }
 
 TEST(RenderProgram, SameSeedSameBytesAndTheSavedDocumentHoldsThatFace) {
