@@ -73,6 +73,8 @@ class CFaceDlg : public QDialog {
   void OnExportAtSize();
   // Asks for the file and writes the face as the choice says.
   void ExportAtSize(const SizedExport& choice);
+  // "Export animation...": the window's animation, from a copy of the generator.
+  void OnExportAnimation();
   void OnSmoothEdges();
 
   CFacePreview& Preview() { return *m_preview; }

@@ -1,4 +1,5 @@
-// The menu commands: New, Open, Save, Exit, About, Enable selection and the picture export.
+// The menu commands: New, Open, Save, Exit, About, Enable selection and the picture and
+// animation exports.
 // A file that cannot be read or written is reported and changes nothing; a document that
 // holds wrong values shows the loading error in the preview.
 #include <QAction>
@@ -9,6 +10,7 @@
 #include "model/document.h"
 #include "model/message_text.h"
 #include "output/picture_export.h"
+#include "output/ui/animation_command.h"
 #include "output/ui/export_command.h"
 #include "render/memory_dc.h"
 #include "render/ui/face_preview.h"
@@ -150,6 +152,15 @@ void CFaceDlg::ExportAtSize(const SizedExport& choice) {
   ExportOptions options = choice.Options(CFacePreview::kWidth, frame);
   options.format = ChosenExportFormat(path, options.format);
   ExportFaceFigures(path, options);
+}
+
+void CFaceDlg::OnExportAnimation() {
+  if (m_preview->LoadError()) {
+    m_prompts->ShowError(this,
+                         QStringLiteral("Cannot write an animation: the picture shows a loading error, not a face"));
+    return;
+  }
+  ExportAnimation(this, m_preview->Picture(), m_random, *m_prompts);
 }
 
 bool CFaceDlg::SelectionShown() const { return m_preview->HasSelection() && m_preview->IsSelectionShown(); }

@@ -26,6 +26,7 @@ enum MenuCommandId : int {
   ID_ENABLE_SELECTION = 40017,
   ID_EXPORT_AT_SIZE = 40030,
   ID_SMOOTH_EDGES = 40031,
+  ID_EXPORT_ANIMATION = 40032,
 };
 
 // One line of the main menu, written once: the command with its text, its image and what

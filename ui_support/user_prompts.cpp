@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -41,6 +42,14 @@ QString QtUserPrompts::SaveFileName(QWidget* parent, const FileDialogRequest& re
 
 void QtUserPrompts::ShowError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, QStringLiteral("Pelmoro"), message);
+}
+
+std::optional<int> QtUserPrompts::AskNumber(QWidget* parent, const NumberRequest& request) {
+  bool accepted = false;
+  const int number = QInputDialog::getInt(parent, request.caption, request.label, request.value, request.minimum,
+                                          request.maximum, 1, &accepted);
+  if (!accepted) return std::nullopt;
+  return number;
 }
 
 UserPrompts& DefaultUserPrompts() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -16,6 +17,16 @@ struct FileDialogRequest {
   QString directory;
 };
 
+// What a number prompt asks: its title, the text before the field ("&" before the
+// mnemonic), the value it shows at first and the range the number must lie in.
+struct NumberRequest {
+  QString caption;
+  QString label;
+  int value = 0;
+  int minimum = 0;
+  int maximum = 0;
+};
+
 // The modal questions and messages the commands show. The program uses the Qt dialogs;
 // tests put in their own answers so that no dialog blocks them.
 class UserPrompts {
@@ -27,6 +38,8 @@ class UserPrompts {
   // user's consent to overwrite an existing file), or an empty string when cancelled.
   virtual QString SaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
   virtual void ShowError(QWidget* parent, const QString& message) = 0;
+  // The number chosen, within the request's range, or nothing when the user cancelled.
+  virtual std::optional<int> AskNumber(QWidget* parent, const NumberRequest& request) = 0;
 };
 
 // QFileDialog and QMessageBox.
@@ -35,6 +48,7 @@ class QtUserPrompts : public UserPrompts {
   QString OpenFileName(QWidget* parent, const FileDialogRequest& request) override;
   QString SaveFileName(QWidget* parent, const FileDialogRequest& request) override;
   void ShowError(QWidget* parent, const QString& message) override;
+  std::optional<int> AskNumber(QWidget* parent, const NumberRequest& request) override;
 };
 
 // The prompts the program shows by default.

@@ -82,6 +82,26 @@ void DrawAnySize(Surface& s) {
   Polygon(s, {{7, 8}, {8, 7}, {11, 10}, {10, 11}}, arrow, arrow);
 }
 
+// A strip of film with sprocket holes down both edges and a face in its frame: the
+// animation.
+void DrawAnimation(Surface& s) {
+  const Color film = RGB(40, 40, 48);
+  s.FillSolidRect(1, 0, 14, 16, film);
+  for (int y = 1; y < 16; y += 3) {
+    s.FillSolidRect(2, y, 2, 2, RGB(230, 230, 230));
+    s.FillSolidRect(12, y, 2, 2, RGB(230, 230, 230));
+  }
+  s.FillSolidRect(5, 2, 6, 12, RGB(150, 200, 255));
+  {
+    CSolidPen pen(s, RGB(150, 100, 40));
+    CSolidBrush brush(s, RGB(255, 204, 150));
+    s.Ellipse({5, 4, 11, 12});
+  }
+  Pixel(s, 6, 7, RGB(0, 0, 0));
+  Pixel(s, 9, 6, RGB(0, 0, 0));  // one eye looks aside
+  s.FillSolidRect(7, 10, 2, 1, RGB(200, 40, 40));
+}
+
 void DrawAbout(Surface& s) {
   {
     CSolidPen pen(s, RGB(20, 60, 160));
@@ -120,6 +140,7 @@ QImage DrawCommandStrip() {
       [&](Surface& s) { DrawPictureFile(s, t, RGB(110, 80, 50)); },
       DrawAbout,
       DrawAnySize,
+      DrawAnimation,
   };
   QImage strip(kSize * static_cast<int>(std::size(images)), kSize, QImage::Format_ARGB32);
   strip.fill(Qt::transparent);

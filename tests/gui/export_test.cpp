@@ -1,5 +1,6 @@
 // The picture export writes the pipeline's pixels, never the selection frame, leaves the
-// selection as it was, and reports a failure without touching the old file.
+// selection as it was, and reports a failure without touching the old file; the animation
+// export draws from a copy of the window's generator.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,7 +8,9 @@
 #include <QTemporaryDir>
 
 #include "app/face_dlg.h"
+#include "model/random.h"
 #include "model/safe_file.h"
+#include "output/animation_export.h"
 #include "output/selection_tracker.h"
 #include "output/ui/export_command.h"
 #include "render/ui/face_preview.h"
@@ -112,6 +115,40 @@ TEST_F(Export, FailingExportShowsFileAndReasonAndKeepsTheOldFile) {
   ExportAs(ImageFormat::Png, "no-such-folder/face.png");
   ASSERT_EQ(shown.prompts.errors.size(), 2u);
   EXPECT_TRUE(shown.prompts.errors[1].contains("no-such-folder/face.png"));
+}
+
+TEST_F(Export, AnimationComesFromACopyOfTheWindowsGeneratorAndReportsFailures) {
+  CRandom generator(1234);  // the dialog's seed, after the start-up face's draws
+  CFace startFace;
+  startFace.Randomize(generator);
+  auto expected = [&](ImageFormat format, int seconds) {
+    ExportOptions options;
+    options.format = format;
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(EncodeAnimation(preview().Picture(), generator, options, seconds, bytes).ok());
+    return bytes;
+  };
+  shown.prompts.number = 2;
+  shown.prompts.answer = File("face.webp");
+  dialog().Action(ID_EXPORT_ANIMATION)->trigger();
+  EXPECT_EQ(ReadBytes(File("face.webp")), expected(ImageFormat::Webp, 2));
+  const NumberRequest& asked = shown.prompts.numberRequests.back();
+  EXPECT_EQ(std::vector<int>({asked.value, asked.minimum, asked.maximum}), std::vector<int>({10, 1, 600}));
+  EXPECT_EQ(shown.prompts.requests.back().filter, "GIF (*.gif);;WebP (*.webp)");
+  // A second export starts from the same state: the first one left the generator alone.
+  shown.prompts.answer = File("face.gif");
+  dialog().Action(ID_EXPORT_ANIMATION)->trigger();
+  EXPECT_EQ(ReadBytes(File("face.gif")), expected(ImageFormat::Gif, 2));
+
+  shown.prompts.number.reset();
+  const std::size_t dialogs = shown.prompts.requests.size();
+  dialog().Action(ID_EXPORT_ANIMATION)->trigger();
+  EXPECT_EQ(shown.prompts.requests.size(), dialogs) << "no file is asked for after Cancel";
+  shown.prompts.number = 1;
+  shown.prompts.answer = File("no-such-folder/a.gif");
+  dialog().Action(ID_EXPORT_ANIMATION)->trigger();
+  ASSERT_EQ(shown.prompts.errors.size(), 1u);
+  EXPECT_TRUE(shown.prompts.errors[0].contains("no-such-folder/a.gif")) << shown.prompts.errors[0].toStdString();
 }
 
 }  // namespace

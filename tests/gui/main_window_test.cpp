@@ -76,7 +76,8 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   for (const QAction* action : dialog.MenuBar()->actions()) bar << action->text();
   EXPECT_EQ(bar, QStringList({"File", "Tools", "View", "Help"}));
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 0)),
-            QStringList({"&New...", "&Open...", "&Save...", "-", "Import", "Export at any size...", "-", "&Exit"}));
+            QStringList({"&New...", "&Open...", "&Save...", "-", "Import", "Export at any size...",
+                         "Export &animation...", "-", "&Exit"}));
   const QMenu* exports = BarMenu(dialog, 0)->actions().at(4)->menu();
   ASSERT_NE(exports, nullptr);
   EXPECT_EQ(MenuTexts(exports), QStringList({".&BMP", ".&GIF", ".&JPG", ".&PNG", ".&TIFF"}));
@@ -88,24 +89,24 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   EXPECT_TRUE(dialog.Action(ID_SMOOTH_EDGES)->isCheckable());
   EXPECT_FALSE(dialog.Action(ID_SMOOTH_EDGES)->isChecked());
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 3)), QStringList({"&About"}));
-  for (int id : {40012, 40001, 40002, 40003, 40004, 40017, 40030}) EXPECT_NE(dialog.Action(id), nullptr) << id;
+  for (int id : {40012, 40001, 40002, 40003, 40004, 40017, 40030, 40032}) EXPECT_NE(dialog.Action(id), nullptr) << id;
   EXPECT_TRUE(dialog.Action(ID_ENABLE_SELECTION)->isEnabled());
   EXPECT_FALSE(dialog.Action(ID_ENABLE_SELECTION)->isChecked());
 }
 
-TEST(MainWindow, MenuImagesGoToTheTenCommandsOfTheToolbar) {
+TEST(MainWindow, MenuImagesGoToTheElevenCommandsOfTheToolbar) {
   CFaceDlg dialog(1);
   ASSERT_TRUE(dialog.IsCreated());
   const CIconMenuManager& manager = dialog.MenuManager();
-  EXPECT_EQ(manager.ImageCount(), 10);
+  EXPECT_EQ(manager.ImageCount(), 11);
   EXPECT_EQ(manager.BitmapSize(), QSize(16, 16));
   EXPECT_EQ(manager.ButtonSize(), QSize(18, 18));
   EXPECT_EQ(manager.ToolbarIds(), (std::vector<unsigned>{128}));
-  const int expected[] = {40012, 40001, 40002, 40008, 40010, 40007, 40006, 40009, 40004, 40030};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(manager.ImageOfCommand(expected[i]), i);
+  const int expected[] = {40012, 40001, 40002, 40008, 40010, 40007, 40006, 40009, 40004, 40030, 40032};
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(manager.ImageOfCommand(expected[i]), i);
   EXPECT_EQ(manager.ImageOfCommand(ID_APP_EXIT), -1);
   EXPECT_EQ(manager.ImageOfCommand(ID_ENABLE_SELECTION), -1);
-  for (int i = 0; i < 10; ++i) EXPECT_NE(manager.Image(i), manager.Image((i + 1) % 10)) << i;
+  for (int i = 0; i < 11; ++i) EXPECT_NE(manager.Image(i), manager.Image((i + 1) % 11)) << i;
 }
 
 TEST(MainWindow, EnterLeavesTheWindowOpenAndEscapeClosesIt) {
