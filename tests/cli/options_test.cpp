@@ -72,7 +72,6 @@ TEST(RenderOptions, ReadsAnAnimationsLengthForGifAndWebp) {
   const ParseResult webp = Parse({"--animation=1", "-o", "-", "--format", "webp"});
   ASSERT_TRUE(webp.ok()) << webp.error;
   EXPECT_EQ(webp.options.animationSeconds, 1);
-  EXPECT_EQ(webp.options.format, ImageFormat::Webp);
 }
 
 TEST(RenderOptions, TakesNamesStartingWithADashAfterTheEndOfOptions) {
