@@ -26,6 +26,7 @@ BENCHMARK_CAPTURE(BM_Encode, Jpeg, ImageFormat::Jpeg);
 BENCHMARK_CAPTURE(BM_Encode, Bmp, ImageFormat::Bmp);
 BENCHMARK_CAPTURE(BM_Encode, Gif, ImageFormat::Gif);
 BENCHMARK_CAPTURE(BM_Encode, Tiff, ImageFormat::Tiff);
+BENCHMARK_CAPTURE(BM_Encode, Webp, ImageFormat::Webp);
 
 }  // namespace
 }  // namespace pelmoro

@@ -44,7 +44,8 @@ int OnWebpWrite(const std::uint8_t* data, std::size_t size, const WebPPicture* p
 
 bool SetLosslessConfig(WebPConfig& config) {
   if (!WebPConfigInit(&config)) return false;
-  // A middle effort: the flat colours of a face leave little for the slower levels to find.
+  // The fastest effort: on the flat colours of a face the slowest level saves a fifth of
+  // the bytes for fifteen times the time.
   if (!WebPConfigLosslessPreset(&config, kWebpEffort)) return false;
   config.exact = 1;
   return WebPValidateConfig(&config) != 0;

@@ -8,7 +8,7 @@
 namespace pelmoro {
 
 // libwebp's lossless effort, 0 (fastest) to 9 (smallest).
-inline constexpr int kWebpEffort = 4;
+inline constexpr int kWebpEffort = 0;
 
 // Lossless at kWebpEffort, keeping the colours of transparent pixels. False when libwebp
 // refuses the settings.

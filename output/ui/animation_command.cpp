@@ -5,6 +5,7 @@
 #include <QProgressDialog>
 #include <QString>
 
+#include "model/message_text.h"
 #include "output/animation_export.h"
 #include "ui_support/user_prompts.h"
 
@@ -35,9 +36,11 @@ QString AskAnimationPath(QWidget* parent, UserPrompts& prompts) {
 
 }  // namespace
 
-ImageFormat AnimationFormatOf(const QString& path) {
-  return QFileInfo(path).suffix().compare(QStringLiteral("webp"), Qt::CaseInsensitive) == 0 ? ImageFormat::Webp
-                                                                                            : ImageFormat::Gif;
+std::optional<ImageFormat> AnimationFormatOf(const QString& path) {
+  const std::optional<ImageFormat> named = FormatFromPath(QFile::encodeName(path).toStdString());
+  if (!named) return ImageFormat::Gif;
+  if (!CanBeAnimated(*named)) return std::nullopt;
+  return named;
 }
 
 bool ExportAnimation(QWidget* parent, const FacePicture& picture, const CRandom& generator, UserPrompts& prompts) {
@@ -45,8 +48,14 @@ bool ExportAnimation(QWidget* parent, const FacePicture& picture, const CRandom&
   if (!seconds) return false;
   const QString path = AskAnimationPath(parent, prompts);
   if (path.isEmpty()) return false;
+  const std::optional<ImageFormat> format = AnimationFormatOf(path);
+  if (!format) {
+    prompts.ShowError(parent, QStringLiteral("Cannot write %1: an animation is written as a GIF or WebP file")
+                                  .arg(QString::fromStdString(QuotedName(QFile::encodeName(path).toStdString()))));
+    return false;
+  }
   ExportOptions options;
-  options.format = AnimationFormatOf(path);
+  options.format = *format;
 
   QProgressDialog progress(QStringLiteral("Writing the animation..."), QStringLiteral("Cancel"), 0, 1, parent);
   progress.setWindowTitle(QStringLiteral("Export animation"));

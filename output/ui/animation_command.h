@@ -1,5 +1,7 @@
 #pragma once
 // "Export animation...": the window's animation of the face as a GIF or WebP file.
+#include <optional>
+
 #include "model/random.h"
 #include "output/image.h"
 
@@ -14,8 +16,9 @@ class UserPrompts;
 inline constexpr int kDefaultAnimationSeconds = 10;
 
 // The format an animation written to `path` gets: WebP for a name ending in .webp (any
-// case), GIF otherwise.
-ImageFormat AnimationFormatOf(const QString& path);
+// case), GIF for .gif and for a name that names no picture format; nothing for the other
+// picture formats, which cannot hold an animation.
+std::optional<ImageFormat> AnimationFormatOf(const QString& path);
 
 // Asks for the length in seconds (10 at first, 1 to 600) and the file (GIF or WebP), then
 // writes that long an animation of the picture's face and background, drawing from a copy

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -149,6 +150,10 @@ TEST_F(Export, AnimationComesFromACopyOfTheWindowsGeneratorAndReportsFailures) {
   dialog().Action(ID_EXPORT_ANIMATION)->trigger();
   ASSERT_EQ(shown.prompts.errors.size(), 1u);
   EXPECT_TRUE(shown.prompts.errors[0].contains("no-such-folder/a.gif")) << shown.prompts.errors[0].toStdString();
+  shown.prompts.answer = File("still.png");
+  dialog().Action(ID_EXPORT_ANIMATION)->trigger();
+  ASSERT_EQ(shown.prompts.errors.size(), 2u);
+  EXPECT_TRUE(shown.prompts.errors[1].contains("GIF or WebP") && !QFile::exists(File("still.png")));
 }
 
 }  // namespace
