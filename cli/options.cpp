@@ -150,7 +150,7 @@ std::string SetAnimation(const std::string& value, RenderOptions& options) {
 
 // The options that take a value, in the order --help lists them. Adding an option is one
 // line here and its handler.
-struct OptionSpec {
+struct ValueOption {
   const char* names;        // short and long names, e.g. "-o,--output"
   const char* valueName;    // the value's name in --help
   const char* description;  // for --help; a line break continues in the same column
@@ -158,7 +158,7 @@ struct OptionSpec {
   OptionHandler handler;
 };
 
-constexpr OptionSpec kValueOptions[] = {
+constexpr ValueOption kValueOptions[] = {
     {"-o,--output", "PICTURE",
      "the picture to write; - writes it to standard output\n(--format then says which); with --count, a name\n"
      "holding {seed}, e.g. faces/face-{seed}.png",
@@ -256,9 +256,9 @@ struct CommandLine {
     app.set_help_flag();
     app.allow_extras();
     for (std::size_t i = 0; i < std::size(kValueOptions); ++i) {
-      const OptionSpec& spec = kValueOptions[i];
-      options.push_back(app.add_option(spec.names, values[i], spec.description)
-                            ->type_name(spec.valueName)
+      const ValueOption& option = kValueOptions[i];
+      options.push_back(app.add_option(option.names, values[i], option.description)
+                            ->type_name(option.valueName)
                             ->expected(1)
                             ->allow_extra_args(false)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll));
@@ -330,10 +330,10 @@ class ArgumentChecker {
     if (!line_.documents.empty()) result_.options.documentPath = line_.documents[0];
   }
 
-  void ApplyValues(const OptionSpec& spec, std::size_t index) {
+  void ApplyValues(const ValueOption& option, std::size_t index) {
     const std::vector<std::string>& values = line_.values[index];
-    if (!spec.repeatable && values.size() > 1) return Fail(line_.options[index]->get_name() + " given more than once");
-    for (const std::string& value : values) Fail(spec.handler(value, result_.options));
+    if (!option.repeatable && values.size() > 1) return Fail(line_.options[index]->get_name() + " given more than once");
+    for (const std::string& value : values) Fail(option.handler(value, result_.options));
   }
 
   void CheckOutput() {

@@ -1,7 +1,7 @@
 #pragma once
 // Ellipses and rounded rectangles as row spans.
 //
-// The ellipse inscribed in a w x h box is the set D of pixels described in raster-notes: a
+// The ellipse inscribed in a w x h box is the set D of pixels described in docs/rendering.md: a
 // midpoint ellipse with diameters between pixel centres (a = w - 1, b = h - 1). In doubled
 // coordinates about the box centre (X = 2 x - (left + right - 1), likewise Y, so
 // |X| <= A = w - 1 and |Y| <= B = h - 1), with F(X, Y) = B^2 X^2 + A^2 Y^2 - A^2 B^2, a pixel

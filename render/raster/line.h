@@ -6,7 +6,7 @@
 namespace pelmoro::raster {
 
 // The pixels of the 1-pixel line from (x0, y0) to (x1, y1), end pixel excluded, by the
-// Bresenham rule of raster-notes: exactly |major delta| pixels, the error term starting at
+// Bresenham rule of docs/rendering.md: exactly |major delta| pixels, the error term starting at
 // 2 dminor - dmajor, the minor coordinate stepping when err + bias > 0, bias 1 in octants
 // 3, 5, 6 and 8 (so a half-way tie goes to the smaller minor coordinate). Only the pixels
 // inside the surface are visited, in time proportional to the visible length.

@@ -1,5 +1,5 @@
 #pragma once
-// Polygon scan conversion by the sampling rule of raster-notes: pixel (x, y) is tested at
+// Polygon scan conversion by the sampling rule of docs/rendering.md: pixel (x, y) is tested at
 // the integer point (x, y); an edge is active on rows top <= y < bottom (horizontal edges
 // are dropped); a crossing is rounded up and a row fills xleft <= x < xright. Left and top
 // edges are in, right and bottom edges out.

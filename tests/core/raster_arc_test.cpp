@@ -25,7 +25,7 @@ void Draw(CMemoryDC& dc, Kind kind, const Rect& r, Point s, Point e) {
   if (kind == Kind::Pie) dc.Pie(r, s, e);
 }
 
-// ---- A slow, literal reference of the rules in raster-notes, for small figures. ----
+// ---- A slow, literal reference of the rules in docs/rendering.md, for small figures. ----
 
 using i64 = long long;
 using i128 = __int128;

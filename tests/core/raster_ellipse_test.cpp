@@ -37,7 +37,7 @@ std::string Expected(const Inside& inside, int x0, int y0, int w, int h) {
 }
 
 // Pixel (x, y) of the ellipse inscribed in [left, left + w) x [top, top + h), by the rule
-// of raster-notes written out directly: a midpoint ellipse with diameters between pixel
+// of docs/rendering.md written out directly: a midpoint ellipse with diameters between pixel
 // centres, ties inward, middle rows full, every row at least its middle pixel(s).
 bool InEllipse(long long left, long long top, long long w, long long h, long long x, long long y) {
   x -= left;

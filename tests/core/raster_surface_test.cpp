@@ -183,7 +183,7 @@ TEST(RasterSurface, ZeroLengthLinePaintsNothing) {
   EXPECT_EQ(CountInk(dc), 0);
 }
 
-// A plain step-by-step Bresenham line by the rules of raster-notes, as reference.
+// A plain step-by-step Bresenham line by the rules of docs/rendering.md, as reference.
 std::vector<Point> ReferenceLine(long x0, long y0, long x1, long y1) {
   std::vector<Point> pixels;
   const long dx = x1 - x0, dy = y1 - y0;
