@@ -2,8 +2,8 @@
 // half-ellipses over the mouth and a chin beard of ten arcs along the face outline.
 #include <cmath>
 
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

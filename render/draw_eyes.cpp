@@ -2,8 +2,8 @@
 // (arched, slanted polygons lifted by the brow pose).
 #include <array>
 
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

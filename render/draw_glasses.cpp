@@ -2,8 +2,8 @@
 // rims (black- or metal-rimmed) or dark lenses (sunglasses).
 #include <array>
 
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

@@ -2,8 +2,8 @@
 // from pie segments of the hair mass (and a zigzag fringe for one style).
 #include <array>
 
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/renderer_angles.h"
 
 namespace pelmoro {
 namespace {

@@ -1,7 +1,8 @@
 // The neck under the chin and the head itself, both in the skin colour with a lighter
 // upper-left and a darker lower-right edge.
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/renderer_angles.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

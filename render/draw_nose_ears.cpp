@@ -1,7 +1,7 @@
 // The nose, a skin-coloured disc with a light rim and a dark lower-right quarter, and the
 // two ears, plain skin-coloured discs partly hidden by the head.
-#include "render/color_helpers.h"
 #include "render/face_picture.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <cstdint>
 
 namespace pelmoro {
 
@@ -20,12 +19,6 @@ QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
   const int right = ToPixelsX(x + width);
   const int bottom = ToPixelsY(y + height);
   return QRect(left, top, right - left, bottom - top);
-}
-
-int DialogUnits::MulDiv(int a, int b, int c) {
-  const std::int64_t product = static_cast<std::int64_t>(a) * b;
-  const std::int64_t half = c / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
 
 }  // namespace pelmoro

@@ -1,6 +1,8 @@
 #pragma once
 #include <QRect>
 
+#include "render/mul_div.h"
+
 class QFont;
 
 namespace pelmoro {
@@ -15,8 +17,8 @@ class DialogUnits {
   // The units of a font: its average width of the 52 Latin letters, rounded, and its height.
   static DialogUnits ForFont(const QFont& font);
 
-  int baseX() const { return baseX_; }
-  int baseY() const { return baseY_; }
+  int BaseX() const { return baseX_; }
+  int BaseY() const { return baseY_; }
 
   int ToPixelsX(int units) const { return MulDiv(units, baseX_, 4); }
   int ToPixelsY(int units) const { return MulDiv(units, baseY_, 8); }
@@ -28,9 +30,6 @@ class DialogUnits {
   DialogUnits TallerBy(int step) const { return {baseX_, baseY_ + step}; }
 
  private:
-  // a * b / c rounded to the nearest integer, halves away from zero.
-  static int MulDiv(int a, int b, int c);
-
   int baseX_;
   int baseY_;
 };

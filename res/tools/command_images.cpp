@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "render/color_helpers.h"
+#include "render/shading.h"
 #include "res/tools/surface_image.h"
 
 namespace pelmoro::resources {

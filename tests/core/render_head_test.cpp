@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "golden_faces.h"
-#include "render/color_helpers.h"
 #include "render/recording_surface.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

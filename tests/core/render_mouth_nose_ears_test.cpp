@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "golden_faces.h"
-#include "render/color_helpers.h"
 #include "render/recording_surface.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {

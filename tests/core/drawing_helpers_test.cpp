@@ -1,11 +1,13 @@
-#include "render/color_helpers.h"
-
 #include <gtest/gtest.h>
+
+#include "render/mul_div.h"
+#include "render/renderer_angles.h"
+#include "render/shading.h"
 
 namespace pelmoro {
 namespace {
 
-TEST(ColorHelpers, ShadeEachChannelWithRoundedPercentages) {
+TEST(Shading, ShadeEachChannelWithRoundedPercentages) {
   EXPECT_EQ(LightenColor(0x00102040, 27), 0x00515C74u);
   EXPECT_EQ(DarkenColor(0x00102040, 27), 0x000C172Fu);
   EXPECT_EQ(DarkenColor(0x00000005, 10), 0x00000004u) << "0.5 rounds up";
@@ -21,7 +23,7 @@ TEST(ColorHelpers, ShadeEachChannelWithRoundedPercentages) {
   EXPECT_EQ(LightenColor(0x00C0C0C0, 25), 0x00D0D0D0u);
 }
 
-TEST(ColorHelpers, MulDivRoundsHalvesAwayFromZero) {
+TEST(MulDiv, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(5, 10, 100), 1);
   EXPECT_EQ(MulDiv(4, 10, 100), 0);
   EXPECT_EQ(MulDiv(-5, 10, 100), -1);
@@ -29,7 +31,7 @@ TEST(ColorHelpers, MulDivRoundsHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(7, 3, 0), 0);
 }
 
-TEST(ColorHelpers, RadialPointsUseHalfTheWidthOnBothAxes) {
+TEST(RendererAngles, RadialPointsUseHalfTheWidthOnBothAxes) {
   const Rect hair{42, 5, 182, 120};
   EXPECT_EQ(Rad(hair, kAngle10, +1, -1), (Point{180, 49}));
   EXPECT_EQ(Rad(hair, kAngle10, -1, -1), (Point{43, 49}));
