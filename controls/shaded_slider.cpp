@@ -80,7 +80,7 @@ Rect CShadedSlider::ChannelRect() const {
 SliderColors CShadedSlider::PaintColors() const {
   SliderColors colors = m_colors;
   if (isSliderDown()) {
-    colors.thumb = Darken(colors.thumb, kPressedShade);
+    colors.thumb = LowerChannels(colors.thumb, kPressedShade);
     colors.RecalcThumbShades();
   }
   if (!isEnabled()) colors.channel = m_crButtonFace;

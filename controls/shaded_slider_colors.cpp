@@ -14,11 +14,11 @@ Color PerChannel(Color c, F channel) {
 
 }  // namespace
 
-Color Lighten(Color c, int n) {
+Color RaiseChannels(Color c, int n) {
   return PerChannel(c, [n](int v) { return v + n > 255 ? v : v + n; });
 }
 
-Color Darken(Color c, int n) {
+Color LowerChannels(Color c, int n) {
   return PerChannel(c, [n](int v) { return v < n ? v : v - n; });
 }
 
@@ -29,10 +29,10 @@ Color Mid(Color a, Color b) {
 }
 
 void SliderColors::RecalcThumbShades() {
-  light1 = Lighten(thumb, kShadeStep);
-  light2 = Lighten(light1, kShadeStep);
-  dark1 = Darken(thumb, kShadeStep);
-  dark2 = Darken(dark1, kShadeStep);
+  light1 = RaiseChannels(thumb, kShadeStep);
+  light2 = RaiseChannels(light1, kShadeStep);
+  dark1 = LowerChannels(thumb, kShadeStep);
+  dark2 = LowerChannels(dark1, kShadeStep);
 }
 
 }  // namespace pelmoro

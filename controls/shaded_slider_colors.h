@@ -4,22 +4,23 @@
 namespace pelmoro {
 
 // Shading helpers of the slider, each working on the red, green and blue channels of a
-// 0x00BBGGRR colour separately.
+// 0x00BBGGRR colour separately. They add or subtract a fixed amount, where the renderers'
+// DarkenColor and LightenColor move a percentage of the way to black or white.
 
 // Each channel grows by n, unless that would pass 255: then it stays as it is.
-Color Lighten(Color c, int n);
+Color RaiseChannels(Color c, int n);
 // Each channel shrinks by n, unless it is below n: then it stays as it is.
-Color Darken(Color c, int n);
+Color LowerChannels(Color c, int n);
 // Each channel becomes a + floor((b - a) / 2), the colour half-way from a to b.
 Color Mid(Color a, Color b);
 
 // The colours a slider paints with, all derived from three base colours.
 struct SliderColors {
   Color thumb = 0;      // thumb fill
-  Color light1 = 0;     // Lighten(thumb, 51): bevel top and left, light ridges
-  Color light2 = 0;     // Lighten(light1, 51): top-left corner, ridge tips
-  Color dark1 = 0;      // Darken(thumb, 51): bevel bottom and right
-  Color dark2 = 0;      // Darken(dark1, 51): bottom-right corner, dark ridges
+  Color light1 = 0;     // RaiseChannels(thumb, 51): bevel top and left, light ridges
+  Color light2 = 0;     // RaiseChannels(light1, 51): top-left corner, ridge tips
+  Color dark1 = 0;      // LowerChannels(thumb, 51): bevel bottom and right
+  Color dark2 = 0;      // LowerChannels(dark1, 51): bottom-right corner, dark ridges
   Color shadowMid = 0;  // channel outline
   Color faceMid = 0;    // channel's upper-left edge
   Color highlight = 0;  // channel's lower-right edge

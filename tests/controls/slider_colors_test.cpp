@@ -18,9 +18,9 @@ TEST(SliderColorsTest, ThumbShadesOfAGreyFace) {
 }
 
 TEST(SliderColorsTest, LightenAndDarkenDecideEachChannelOnItsOwn) {
-  EXPECT_EQ(Lighten(RGB(250, 100, 204), 51), RGB(250, 151, 255));
-  EXPECT_EQ(Darken(RGB(30, 51, 200), 51), RGB(30, 0, 149));
-  EXPECT_EQ(Lighten(RGB(205, 0, 0), 51), RGB(205, 51, 51));
+  EXPECT_EQ(RaiseChannels(RGB(250, 100, 204), 51), RGB(250, 151, 255));
+  EXPECT_EQ(LowerChannels(RGB(30, 51, 200), 51), RGB(30, 0, 149));
+  EXPECT_EQ(RaiseChannels(RGB(205, 0, 0), 51), RGB(205, 51, 51));
 }
 
 TEST(SliderColorsTest, MidFloorsTheHalfDifference) {
