@@ -33,9 +33,9 @@ class CMemoryDC : public Surface {
   // Sets every pixel to transparent black, 0x00000000.
   void ClearTransparent();
 
-  Color pen() const { return pen_; }
-  Color brush() const { return brush_; }
-  Point position() const { return position_; }
+  Color Pen() const { return pen_; }
+  Color Brush() const { return brush_; }
+  Point Position() const { return position_; }
 
   void Ellipse(const Rect& r) override;
   void RoundRect(const Rect& r, std::int32_t cornerWidth, std::int32_t cornerHeight) override;

@@ -28,8 +28,8 @@ class RecordingSurface : public Surface {
 
   const std::vector<Call>& calls() const { return calls_; }
   void Clear() { calls_.clear(); }
-  Color pen() const { return pen_; }
-  Color brush() const { return brush_; }
+  Color Pen() const { return pen_; }
+  Color Brush() const { return brush_; }
   // All calls, one per line, for messages of failed tests.
   std::string Dump() const;
 

@@ -125,15 +125,15 @@ class ArcPolygon {
       : outline_(outline), arc_(arc), ps_(ps), pe_(pe) {
     if (kind == ArcKind::Chord) closing_[closingCount_++] = {pe, ps};
     if (kind == ArcKind::Pie) {
-      const Pix centre{outline.cx(), outline.cy()};
+      const Pix centre{outline.CentreX(), outline.CentreY()};
       closing_[closingCount_++] = {pe, centre};
       closing_[closingCount_++] = {centre, ps};
     }
     // The walk edges from one piece to the next that are sides, and the closing lines,
     // are stepped from row to row.
-    for (std::size_t i = 0; i < outline.count(); ++i) {
-      const Piece& from = outline.piece(i);
-      const Piece& to = outline.piece(i + 1 == outline.count() ? 0 : i + 1);
+    for (std::size_t i = 0; i < outline.Count(); ++i) {
+      const Piece& from = outline.PieceAt(i);
+      const Piece& to = outline.PieceAt(i + 1 == outline.Count() ? 0 : i + 1);
       const WalkEdge join{outline.LastOf(from), outline.FirstOf(to)};
       if (Vertex(from, join.a) && Vertex(to, join.b) && IsSide(join)) AddLongEdge(join, firstRow);
     }
@@ -228,8 +228,8 @@ void WithSpans(const RowShape& shape, std::int64_t yFirst, std::int64_t yLast, F
 void PaintArc(const PixelTarget& target, const ArcOutline& outline, const ArcRange& arc, std::int64_t y0,
               std::int64_t y1, std::uint32_t pen) {
   const std::int64_t lastColumn = target.width - 1;
-  const std::int64_t cx = outline.cx();
-  const std::int64_t cy = outline.cy();
+  const std::int64_t cx = outline.CentreX();
+  const std::int64_t cy = outline.CentreY();
   WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
     ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts&) {
       PaintOutlineRow(target.bits + y * target.width, lastColumn, y, parts, cx, cy, arc, pen);
@@ -244,8 +244,8 @@ void PaintChordOrPie(const PixelTarget& target, const ArcOutline& outline, const
                      std::uint32_t brush) {
   ArcPolygon polygon(outline, arc, ps, pe, kind, y0);
   const std::int64_t lastColumn = target.width - 1;
-  const std::int64_t cx = outline.cx();
-  const std::int64_t cy = outline.cy();
+  const std::int64_t cx = outline.CentreX();
+  const std::int64_t cy = outline.CentreY();
   WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
     ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
       polygon.FillRow(target, y, parts, next, brush);
@@ -282,7 +282,7 @@ void DrawArcFigure(const PixelTarget& target, const Rect& r, Point start, Point 
   std::int64_t rowFirst = box.top;
   std::int64_t rowLast = box.bottom - 1;
   if (!whole) {
-    const Pix centre{outline.cx(), outline.cy()};
+    const Pix centre{outline.CentreX(), outline.CentreY()};
     rowFirst = std::min(ps.y, pe.y);
     rowLast = std::max(ps.y, pe.y);
     if (arc.Contains(outline.KeyOf(centre.x, box.top))) rowFirst = box.top;

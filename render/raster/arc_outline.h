@@ -145,12 +145,12 @@ class ArcOutline {
  public:
   explicit ArcOutline(const Box& box);
 
-  std::int64_t cx() const { return cx_; }
-  std::int64_t cy() const { return cy_; }
+  std::int64_t CentreX() const { return cx_; }
+  std::int64_t CentreY() const { return cy_; }
   const Piece* begin() const { return pieces_.data(); }
   const Piece* end() const { return pieces_.data() + count_; }
-  std::size_t count() const { return count_; }
-  const Piece& piece(std::size_t i) const { return pieces_[i]; }
+  std::size_t Count() const { return count_; }
+  const Piece& PieceAt(std::size_t i) const { return pieces_[i]; }
 
   // The direction of pixel (x, y) from C; C itself counts as 0°.
   Dir DirOf(std::int64_t x, std::int64_t y) const { return DirFrom(cx_, cy_, x, y); }

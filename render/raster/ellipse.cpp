@@ -206,7 +206,7 @@ namespace {
 
 template <bool filled>
 void PaintVisibleRows(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush) {
-  const Box& box = shape.box();
+  const Box& box = shape.Bounds();
   const std::int64_t y0 = std::max<std::int64_t>(box.top, 0);
   const std::int64_t y1 = std::min<std::int64_t>(box.bottom, target.height);
   if (y0 >= y1) return;

@@ -124,7 +124,7 @@ class RowShape {
   // square corners when either is 2 or less.
   static RowShape RoundRect(const Box& box, std::int64_t cw, std::int64_t ch);
 
-  const Box& box() const { return box_; }
+  const Box& Bounds() const { return box_; }
   // Whether a row's span is a table lookup (else it takes a square root).
   bool Cached() const { return cornerRows_ == 0 || cached_; }
   // The inset of row y (top <= y < bottom).

@@ -68,7 +68,7 @@ TEST(RasterSurface, InvalidSurfacesDoNothing) {
     dc.GradientFill(0, 0, 5, 5, kInk, kFill, GradientForwardDiagonal);
     dc.MoveTo(3, 4);
     dc.LineTo(7, 8);
-    EXPECT_EQ(dc.position(), (Point{0, 0}));
+    EXPECT_EQ(dc.Position(), (Point{0, 0}));
     EXPECT_EQ(dc.SelectPen(kInk), 0x00000000u);
     EXPECT_EQ(dc.SelectBrush(kInk), 0x00FFFFFFu);
   }
@@ -76,22 +76,22 @@ TEST(RasterSurface, InvalidSurfacesDoNothing) {
 
 TEST(RasterSurface, PenAndBrushSelectionReturnThePreviousColour) {
   CMemoryDC dc(4, 4);
-  EXPECT_EQ(dc.pen(), 0x00000000u) << "black pen by default";
-  EXPECT_EQ(dc.brush(), 0x00FFFFFFu) << "white brush by default";
+  EXPECT_EQ(dc.Pen(), 0x00000000u) << "black pen by default";
+  EXPECT_EQ(dc.Brush(), 0x00FFFFFFu) << "white brush by default";
   EXPECT_EQ(dc.SelectPen(0x00123456), 0x00000000u);
   EXPECT_EQ(dc.SelectPen(0x00ABCDEF), 0x00123456u);
-  EXPECT_EQ(dc.pen(), 0x00ABCDEFu);
+  EXPECT_EQ(dc.Pen(), 0x00ABCDEFu);
   EXPECT_EQ(dc.SelectBrush(0x00010203), 0x00FFFFFFu);
   EXPECT_EQ(dc.SelectBrush(0x00040506), 0x00010203u);
-  EXPECT_EQ(dc.brush(), 0x00040506u);
+  EXPECT_EQ(dc.Brush(), 0x00040506u);
   {
     CSolidPen pen(dc, 0x00111111);
     CSolidBrush brush(dc, 0x00222222);
-    EXPECT_EQ(dc.pen(), 0x00111111u);
-    EXPECT_EQ(dc.brush(), 0x00222222u);
+    EXPECT_EQ(dc.Pen(), 0x00111111u);
+    EXPECT_EQ(dc.Brush(), 0x00222222u);
   }
-  EXPECT_EQ(dc.pen(), 0x00ABCDEFu);
-  EXPECT_EQ(dc.brush(), 0x00040506u);
+  EXPECT_EQ(dc.Pen(), 0x00ABCDEFu);
+  EXPECT_EQ(dc.Brush(), 0x00040506u);
 }
 
 TEST(RasterSurface, FiguresUseThePenAndTheBrush) {
@@ -106,17 +106,17 @@ TEST(RasterSurface, FiguresUseThePenAndTheBrush) {
 
 TEST(RasterSurface, OnlyMoveToAndLineToChangeThePosition) {
   CMemoryDC dc = Paper(10, 10);
-  EXPECT_EQ(dc.position(), (Point{0, 0}));
+  EXPECT_EQ(dc.Position(), (Point{0, 0}));
   dc.MoveTo(2, 3);
-  EXPECT_EQ(dc.position(), (Point{2, 3}));
+  EXPECT_EQ(dc.Position(), (Point{2, 3}));
   dc.Ellipse({0, 0, 5, 5});
   dc.Pie({0, 0, 9, 9}, {9, 4}, {4, 0});
   const Point triangle[] = {{0, 0}, {8, 1}, {3, 7}};
   dc.Polygon(triangle, 3);
   dc.FillSolidRect(1, 1, 2, 2, kInk);
-  EXPECT_EQ(dc.position(), (Point{2, 3}));
+  EXPECT_EQ(dc.Position(), (Point{2, 3}));
   dc.LineTo(-7, 12);
-  EXPECT_EQ(dc.position(), (Point{-7, 12}));
+  EXPECT_EQ(dc.Position(), (Point{-7, 12}));
 }
 
 TEST(RasterSurface, FillSolidRectIsHalfOpen) {

@@ -23,8 +23,8 @@ std::vector<std::uint32_t> PaintChecked(FacePicture& picture) {
   CMemoryDC surface(FacePicture::kWidth, FacePicture::kHeight, picture.m_fill.m_crBackground);
   picture.Paint(surface);
   EXPECT_TRUE(surface.IsValid());
-  EXPECT_EQ(surface.pen(), 0x00000000u);
-  EXPECT_EQ(surface.brush(), 0x00FFFFFFu);
+  EXPECT_EQ(surface.Pen(), 0x00000000u);
+  EXPECT_EQ(surface.Brush(), 0x00FFFFFFu);
   const std::uint32_t* bits = surface.Bits();
   return std::vector<std::uint32_t>(bits, bits + FacePicture::kWidth * FacePicture::kHeight);
 }

@@ -189,8 +189,8 @@ TEST(Renderers, LeavePenAndBrushAsTheyFoundThem) {
       surface.SelectPen(kPen);
       surface.SelectBrush(kBrush);
       render(picture, surface);
-      EXPECT_EQ(surface.pen(), kPen) << name << " variant " << variant;
-      EXPECT_EQ(surface.brush(), kBrush) << name << " variant " << variant;
+      EXPECT_EQ(surface.Pen(), kPen) << name << " variant " << variant;
+      EXPECT_EQ(surface.Brush(), kBrush) << name << " variant " << variant;
     }
   }
 }

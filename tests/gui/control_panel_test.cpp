@@ -36,7 +36,7 @@ TEST(ControlPanel, SliderDragWritesTheRecordAndRepaintsAtEveryStep) {
     dialog.Preview().SetFace(face);
     QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, SliderHandleCentre(slider, 0));
     for (int value = 1; value <= 9; ++value) {
-      const int before = paints.count();
+      const int before = paints.Count();
       QTest::mouseMove(slider, SliderHandleCentre(slider, value));
       EXPECT_EQ(dialog.Preview().Face().SliderParameter(index), value) << "while dragging to " << value;
       EXPECT_TRUE(WaitForPaint(paints, before)) << "no repaint at " << value;

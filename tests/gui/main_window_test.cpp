@@ -146,8 +146,8 @@ void ExpectLayoutFits(const QFont& font) {
     const CFacePreview& preview = dialog.Preview();
     EXPECT_EQ(preview.size(), QSize(224, 192));
     EXPECT_EQ(preview.pos(), dialog.Units().ToPixels(139, 8, 0, 0).topLeft());
-    EXPECT_GE(dialog.Units().baseX(), DialogUnits::ForFont(font).baseX());
-    EXPECT_GE(dialog.Units().baseY(), DialogUnits::ForFont(font).baseY());
+    EXPECT_GE(dialog.Units().BaseX(), DialogUnits::ForFont(font).BaseX());
+    EXPECT_GE(dialog.Units().BaseY(), DialogUnits::ForFont(font).BaseY());
 
     const QWidget* panel = preview.parentWidget();
     QList<QWidget*> controls;

@@ -100,7 +100,7 @@ TEST_F(Preview, NewFaceOrFillRepaintsTheWindowAndTheFillPreview) {
   EXPECT_TRUE(WaitForPaint(paints, 0));
   FillSettings fill = preview.Fill();
   fill.m_nFillType = FillSolid;
-  const int before = paints.count();
+  const int before = paints.Count();
   preview.SetFill(fill);
   EXPECT_TRUE(WaitForPaint(paints, before));
   EXPECT_EQ(Shown(&preview), Face());

@@ -525,7 +525,7 @@ TEST_F(Soak, RandomUserActionsKeepRecordAndControlsInStepAndMemoryFlat) {
   std::printf("soak: %d actions in %.1f s (warm-up %d)\n", actions, seconds, warmUp);
   for (int kind = 0; kind < kKindCount; ++kind) std::printf("  %-17s %6d\n", kKindNames[kind], done[kind]);
   std::printf("  messages shown: %zu, animation steps sent: %d, repaints: %d\n", messagesShown, animationSteps,
-              repaints.count());
+              repaints.Count());
   // The same seed gives the same run: the final document is the same every time.
   std::uint32_t fingerprint = 2166136261u;
   for (std::uint8_t byte : EncodeDocument(preview().Face(), preview().Fill()))
@@ -555,7 +555,7 @@ TEST_F(Soak, RandomUserActionsKeepRecordAndControlsInStepAndMemoryFlat) {
   QSlider* slider = dialog().Slider(0);
   const int target = slider->value() == 0 ? 1 : 0;
   QCoreApplication::processEvents();
-  const int paintsBefore = repaints.count();
+  const int paintsBefore = repaints.Count();
   slider->setFocus();
   QTest::keyClick(slider, target == 0 ? Qt::Key_Home : Qt::Key_Right);
   EXPECT_EQ(preview().Face().SliderParameter(0), target);

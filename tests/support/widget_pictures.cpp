@@ -35,7 +35,7 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
 }
 
 bool WaitForPaint(const PaintCounter& counter, int before, int timeoutMs) {
-  return QTest::qWaitFor([&] { return counter.count() > before; }, timeoutMs);
+  return QTest::qWaitFor([&] { return counter.Count() > before; }, timeoutMs);
 }
 
 }  // namespace pelmoro

@@ -24,7 +24,7 @@ int CountInRow(const QImage& image, int y, int from, int to, Color c);
 class PaintCounter : public QObject {
  public:
   explicit PaintCounter(QWidget* widget);
-  int count() const { return count_; }
+  int Count() const { return count_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
