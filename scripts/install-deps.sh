@@ -5,20 +5,22 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config   # compiler and build tools
-  qt6-base-dev qt6-image-formats-plugins          # Qt 6 Widgets for the desktop program
-  libpng-dev libjpeg62-turbo-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
+  qt6-base-dev                                    # Qt 6 Widgets for the desktop program
+  qt6-image-formats-plugins                       # tests: exported TIFF and WebP read back by Qt
+  libpng-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
   libwebp-dev                                     # WebP pictures and animations
   libcli11-dev                                    # pelmoro-render's option parser (header-only)
   libcairo2-dev                                   # smooth pictures at any size, SVG and PDF
-  libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks
-  librsvg2-bin poppler-utils                      # tests: SVG and PDF read by other programs
+  libgtest-dev libbenchmark-dev                   # tests and benchmarks
+  librsvg2-bin poppler-utils                      # tests: SVG, PDF and the scalable icon read by others
   strace util-linux                               # tests: a write held mid-way, another user, a small disk
   fonts-dejavu-core                               # a font for the window's texts
-  xvfb xauth x11-utils imagemagick                # a virtual display for looking at the window
+  xvfb xauth x11-utils imagemagick                # screenshots on a virtual display; identify in the
+                                                  #   install test
   scdoc gzip                                      # the manual pages, built from docs/man
   dpkg-dev                                        # the Debian package: dpkg-shlibdeps
   desktop-file-utils appstream libxml2-utils      # checks of the installed tree: launcher entry,
-  shared-mime-info libglib2.0-bin librsvg2-bin    #   AppStream data, MIME package and database,
+  shared-mime-info libglib2.0-bin                 #   AppStream data, MIME package and database,
   man-db bsdextrautils                            #   scalable icon, manual pages (man, col)
 )
 if [ "${PELMORO_WITH_FUZZ:-0}" = 1 ]; then
