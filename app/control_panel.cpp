@@ -7,6 +7,7 @@
 #include <QSlider>
 
 #include "app/face_dlg.h"
+#include "app/face_dlg_template.h"
 #include "app/list_mapping.h"
 #include "render/ui/face_preview.h"
 
@@ -16,35 +17,46 @@ namespace pelmoro {
 // a touch of a slider whose record holds a value beyond its end (a 10 from a random face)
 // brings the record back to what the slider shows.
 void CFaceDlg::OnHScroll(QSlider* control) {
-  CFace face = m_preview->Face();
   for (int i = 0; i < kSliderCount; ++i) {
-    if (m_sliders[i] == control) {
-      face.SliderParameter(i) = control->sliderPosition();
-      break;
-    }
+    if (m_sliders[i] != control) continue;
+    const int position = control->sliderPosition();
+    // The frames of one drag and the keys of one burst on the slider are one step.
+    RecordStep(
+        QString::fromLatin1(face_dlg_template::Labels()[i].text),
+        [this, i, position] {
+          CFace face = m_preview->Face();
+          face.SliderParameter(i) = position;
+          m_preview->SetFace(face);
+        },
+        i, m_openSlider == i);
+    m_openSlider = i;
+    return;
   }
-  m_preview->SetFace(face);
 }
 
 void CFaceDlg::OnFaceTypeChanged() {
-  SetFaceField(&CFace::faceType, FaceTypeFromListIndex(m_cbFaceType->currentIndex()));
+  SetFaceField("face type", &CFace::faceType, FaceTypeFromListIndex(m_cbFaceType->currentIndex()));
 }
 
-void CFaceDlg::OnGlassesChanged() { SetFaceField(&CFace::glasses, m_cbGlasses->currentIndex()); }
+void CFaceDlg::OnGlassesChanged() { SetFaceField("glasses", &CFace::glasses, m_cbGlasses->currentIndex()); }
 
-void CFaceDlg::OnMustacheChanged() { SetFaceField(&CFace::mustache, m_cbMustache->currentIndex()); }
+void CFaceDlg::OnMustacheChanged() { SetFaceField("mustache", &CFace::mustache, m_cbMustache->currentIndex()); }
 
-void CFaceDlg::SetFaceField(std::int32_t CFace::*field, std::int32_t value) {
-  CFace face = m_preview->Face();
-  face.*field = value;
-  m_preview->SetFace(face);
+void CFaceDlg::SetFaceField(const char* name, std::int32_t CFace::*field, std::int32_t value) {
+  RecordStep(QString::fromLatin1(name), [this, field, value] {
+    CFace face = m_preview->Face();
+    face.*field = value;
+    m_preview->SetFace(face);
+  });
 }
 
 void CFaceDlg::OnRandomFace() {
-  CFace face = m_preview->Face();
-  face.Randomize(m_random);
-  m_preview->SetFace(face);
-  UpdateControlsFromFace();
+  RecordStep(QStringLiteral("random face"), [this] {
+    CFace face = m_preview->Face();
+    face.Randomize(m_random);
+    m_preview->SetFace(face);
+    UpdateControlsFromFace();
+  });
 }
 
 // The sliders show values beyond 0..9 at their ends; the record keeps the value itself.

@@ -5,11 +5,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "app/face_dlg_template.h"
@@ -48,6 +52,7 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setWindowIcon(ApplicationIcon());
+  m_history = new QUndoStack(this);
   CreateMenu();
   m_menuManager = new CIconMenuManager(this);
   m_bCreated = InstallIconMenus(this, m_menuBar, *m_menuManager, MenuImages());
@@ -57,9 +62,13 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
   ConnectControls();
 
   ShowNewFace();
+  // The face the program starts with is where the history begins.
+  m_history->clear();
+  UpdateHistoryCommands();
 }
 
-CFaceDlg::~CFaceDlg() = default;
+// The history, deleted with the window's children, no longer reports to the menu.
+CFaceDlg::~CFaceDlg() { disconnect(m_history, nullptr, this, nullptr); }
 
 void CFaceDlg::reject() { done(QDialog::Accepted); }
 
@@ -130,18 +139,33 @@ void CFaceDlg::ConnectControls() {
     // the end of a drag (which also catches a touch that leaves the position as it was).
     connect(slider, &QSlider::valueChanged, this, [this, slider] { OnHScroll(slider); });
     connect(slider, &QSlider::actionTriggered, this, [this, slider] { OnHScroll(slider); });
-    connect(slider, &QSlider::sliderReleased, this, [this, slider] { OnHScroll(slider); });
+    connect(slider, &QSlider::sliderReleased, this, [this, slider] {
+      OnHScroll(slider);
+      // The drag is one step; what comes next on the slider is another.
+      m_openSlider = -1;
+    });
+    slider->installEventFilter(this);
   }
   connect(m_cbFaceType, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnFaceTypeChanged);
   connect(m_cbGlasses, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnGlassesChanged);
   connect(m_cbMustache, &QComboBox::currentIndexChanged, this, &CFaceDlg::OnMustacheChanged);
   connect(m_btnRandom, &QPushButton::clicked, this, &CFaceDlg::OnRandomFace);
   connect(m_chkAnimate, &QCheckBox::clicked, this, &CFaceDlg::OnAnimate);
+  connect(m_preview, &CFacePreview::fillChosen, this, [this](const FillSettings& before) {
+    FaceState previous = CurrentState();
+    previous.fill = before;
+    PushStep(QStringLiteral("fill type"), previous);
+  });
+  connect(m_history, &QUndoStack::indexChanged, this, &CFaceDlg::UpdateHistoryCommands);
 }
 
 void CFaceDlg::CreateMenu() {
   m_menuBar = new QMenuBar(this);
   for (const MenuCommand& command : MenuCommands()) AddCommand(command);
+  // F10 opens the first menu, as on any desktop; Alt and a title's letter open its menu.
+  auto* firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(firstMenu, &QShortcut::activated, this,
+          [this] { m_menuBar->setActiveAction(m_menuBar->actions().value(0)); });
 }
 
 QMenu* CFaceDlg::MenuAt(const QString& path) {
@@ -149,7 +173,8 @@ QMenu* CFaceDlg::MenuAt(const QString& path) {
   if (menu != nullptr) return menu;
   const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
   if (slash < 0) {
-    menu = m_menuBar->addMenu(path);
+    // The first letters of the menu bar's titles differ, so each is its title's mnemonic.
+    menu = m_menuBar->addMenu(QLatin1Char('&') + path);
   } else {
     menu = MenuAt(path.left(slash))->addMenu(path.mid(slash + 1));
   }
@@ -165,6 +190,11 @@ void CFaceDlg::AddCommand(const MenuCommand& command) {
   QAction* action = menu->addAction(QString::fromLatin1(command.text));
   action->setData(command.id);
   action->setCheckable(command.checkable);
+  if (*command.shortcut != '\0') {
+    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(command.shortcut)));
+    // The window holds the action too, so its keys work while no menu is open.
+    addAction(action);
+  }
   m_actions[command.id] = action;
   if (command.exportFormat) {
     const ImageFormat format = *command.exportFormat;

@@ -2,8 +2,10 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 
+#include "app/face_history.h"
 #include "app/menu_commands.h"
 #include "model/random.h"
 #include "output/image.h"
@@ -17,6 +19,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QSlider;
+class QUndoStack;
 
 namespace pelmoro {
 
@@ -63,6 +66,9 @@ class CFaceDlg : public QDialog {
   // Menu commands.
   void OnNew();
   void OnOpen();
+  // Opens the document at `path` as Open does once the file is chosen: an unreadable file
+  // is reported and changes nothing, a document with wrong values shows the loading error.
+  void OpenDocument(const QString& path);
   void OnSave();
   void OnExit();
   void OnAbout();
@@ -76,6 +82,11 @@ class CFaceDlg : public QDialog {
   // "Export animation...": the window's animation, from a copy of the generator.
   void OnExportAnimation();
   void OnSmoothEdges();
+  // Edit menu: the history of the face and the picture on the clipboard.
+  void OnUndo();
+  void OnRedo();
+  void OnCopy();
+  QUndoStack& History() const { return *m_history; }
 
   CFacePreview& Preview() { return *m_preview; }
   QSlider* Slider(int index) const { return m_sliders[index]; }
@@ -118,8 +129,21 @@ class CFaceDlg : public QDialog {
   void SetSelectionEnabled(bool enabled);
   // A new random face on the start-up fill (start-up and File / New).
   void ShowNewFace();
-  // Writes one field of the preview's face record.
-  void SetFaceField(std::int32_t CFace::*field, std::int32_t value);
+  // Writes one field of the preview's face record as a step of the history named `name`.
+  void SetFaceField(const char* name, std::int32_t CFace::*field, std::int32_t value);
+  // The face, the fill and the loading error as the window shows them.
+  FaceState CurrentState() const;
+  // Brings a state of the history back: the picture, the controls and the menu follow.
+  void ShowState(const FaceState& state);
+  // Carries out `change` as one step of the history named `name` (nothing is kept when it
+  // changes nothing). A step taken while another runs belongs to that one. Steps with the
+  // same merge key merge while `continues` says the later one goes on with the earlier.
+  void RecordStep(const QString& name, const std::function<void()>& change, int mergeKey = -1, bool continues = false);
+  // Keeps a step that has been carried out, from the state `before` to the one shown now.
+  void PushStep(const QString& name, const FaceState& before, int mergeKey = -1, bool continues = false);
+  void UpdateHistoryCommands();
+  // A press on a slider or the focus leaving it ends the drag or key burst going on there.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // In the order of the dialog's template.
   QComboBox* m_cbMustache = nullptr;
@@ -143,6 +167,10 @@ class CFaceDlg : public QDialog {
   std::map<QString, QMenu*> m_menus;
   CIconMenuManager* m_menuManager = nullptr;
   bool m_bCreated = true;
+  QUndoStack* m_history = nullptr;
+  int m_stepDepth = 0;
+  // The slider whose drag or key burst is still going on, so its next step merges; -1 none.
+  int m_openSlider = -1;
 };
 
 }  // namespace pelmoro

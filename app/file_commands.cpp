@@ -30,8 +30,10 @@ std::string ChosenPath(const QString& path) { return QFile::encodeName(path).toS
 }  // namespace
 
 void CFaceDlg::OnNew() {
-  m_preview->SetLoadError(false);
-  ShowNewFace();
+  RecordStep(QStringLiteral("new face"), [this] {
+    m_preview->SetLoadError(false);
+    ShowNewFace();
+  });
 }
 
 void CFaceDlg::ShowNewFace() {
@@ -45,6 +47,10 @@ void CFaceDlg::ShowNewFace() {
 void CFaceDlg::OnOpen() {
   const QString path = m_prompts->OpenFileName(this, DocumentDialogRequest(QStringLiteral("Open")));
   if (path.isEmpty()) return;
+  OpenDocument(path);
+}
+
+void CFaceDlg::OpenDocument(const QString& path) {
   CFace face = m_preview->Face();
   FillSettings fill = m_preview->Fill();
   LoadReport report;
@@ -53,16 +59,9 @@ void CFaceDlg::OnOpen() {
     m_prompts->ShowError(this, QString::fromStdString(opened.message()));
     return;
   }
-  m_preview->SetFace(face);
-  m_preview->SetFill(fill);
-  if (report.LoadError()) {
-    m_preview->SetLoadError(true, QString::fromStdString(report.Describe()));
-    SetSelectionEnabled(false);
-  } else {
-    m_preview->SetLoadError(false);
-    UpdateControlsFromFace();
-  }
-  OnUpdateEnableSelection();
+  FaceState loaded{face, fill, report.LoadError(), QString::fromStdString(report.Describe())};
+  if (!loaded.loadError) loaded.loadReason.clear();
+  RecordStep(QStringLiteral("open"), [this, &loaded] { ShowState(loaded); });
 }
 
 void CFaceDlg::OnSave() {

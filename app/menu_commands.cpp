@@ -17,9 +17,19 @@ constexpr QSize kMenuImageSize{16, 16};
 
 // The image numbers are the images' places in the strip res/tools draws.
 constexpr MenuCommand kMenu[] = {
-    {.id = ID_FILE_NEW, .menu = "File", .text = "&New...", .image = 0, .run = &CFaceDlg::OnNew},
-    {.id = ID_FILE_OPEN, .menu = "File", .text = "&Open...", .image = 1, .run = &CFaceDlg::OnOpen},
-    {.id = ID_FILE_SAVE, .menu = "File", .text = "&Save...", .image = 2, .run = &CFaceDlg::OnSave},
+    {.id = ID_FILE_NEW, .menu = "File", .text = "&New...", .image = 0, .run = &CFaceDlg::OnNew, .shortcut = "Ctrl+N"},
+    {.id = ID_FILE_OPEN,
+     .menu = "File",
+     .text = "&Open...",
+     .image = 1,
+     .run = &CFaceDlg::OnOpen,
+     .shortcut = "Ctrl+O"},
+    {.id = ID_FILE_SAVE,
+     .menu = "File",
+     .text = "&Save...",
+     .image = 2,
+     .run = &CFaceDlg::OnSave,
+     .shortcut = "Ctrl+S"},
     {.menu = "File"},
     // The submenu of the picture export keeps its historic name.
     {.id = ID_EXPORT_BMP, .menu = "File/Import", .text = ".&BMP", .image = 3, .exportFormat = ImageFormat::Bmp},
@@ -38,7 +48,12 @@ constexpr MenuCommand kMenu[] = {
      .image = 10,
      .run = &CFaceDlg::OnExportAnimation},
     {.menu = "File"},
-    {.id = ID_APP_EXIT, .menu = "File", .text = "&Exit", .run = &CFaceDlg::OnExit},
+    {.id = ID_APP_EXIT, .menu = "File", .text = "&Exit", .run = &CFaceDlg::OnExit, .shortcut = "Ctrl+Q"},
+    // The history's commands name the step they take back or again as the stack changes.
+    {.id = ID_EDIT_UNDO, .menu = "Edit", .text = "&Undo", .run = &CFaceDlg::OnUndo, .shortcut = "Ctrl+Z"},
+    {.id = ID_EDIT_REDO, .menu = "Edit", .text = "&Redo", .run = &CFaceDlg::OnRedo, .shortcut = "Ctrl+Shift+Z; Ctrl+Y"},
+    {.menu = "Edit"},
+    {.id = ID_EDIT_COPY, .menu = "Edit", .text = "&Copy picture", .run = &CFaceDlg::OnCopy, .shortcut = "Ctrl+C"},
     {.id = ID_ENABLE_SELECTION,
      .menu = "Tools",
      .text = "Enable selection",

@@ -27,6 +27,9 @@ enum MenuCommandId : int {
   ID_EXPORT_AT_SIZE = 40030,
   ID_SMOOTH_EDGES = 40031,
   ID_EXPORT_ANIMATION = 40032,
+  ID_EDIT_UNDO = 40040,
+  ID_EDIT_REDO = 40041,
+  ID_EDIT_COPY = 40042,
 };
 
 // One line of the main menu, written once: the command with its text, its image and what
@@ -41,6 +44,8 @@ struct MenuCommand {
   void (CFaceDlg::*run)() = nullptr;                       // what it does; the picture exports run ExportPicture
   std::optional<ImageFormat> exportFormat = std::nullopt;  // the format a picture export writes
   bool checkable = false;
+  // Its keys, as QKeySequence reads them ("Ctrl+Shift+Z; Ctrl+Y"); the menu shows the first.
+  const char* shortcut = "";
   // Brings the command's enabled and checked state up to date when its menu opens.
   void (CFaceDlg::*update)() = nullptr;
 };

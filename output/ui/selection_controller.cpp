@@ -108,7 +108,7 @@ bool SelectionController::OnRightButtonDown(Point point, const QPoint& globalPoi
 void SelectionController::RunMenuCommand(int commandId) {
   if (commandId == kChangeFillTypeId) {
     FillSettings fill = m_host.Fill();
-    if (RunFillTypeDialog(fill, m_host.HostWidget())) m_host.SetFill(fill);
+    if (RunFillTypeDialog(fill, m_host.HostWidget())) m_host.ChooseFill(fill);
     return;
   }
   if (const auto format = SelectionExportFormat(commandId, m_exportCommands)) m_host.ExportSelection(*format);

@@ -25,6 +25,8 @@ class SelectionHost {
   virtual bool HasLoadError() const = 0;
   virtual const FillSettings& Fill() const = 0;
   virtual void SetFill(const FillSettings& fill) = 0;
+  // Takes the fill the user chose in the fill type dialog.
+  virtual void ChooseFill(const FillSettings& fill) { SetFill(fill); }
   // Asks for a file and writes the part of the picture inside the selection frame.
   virtual void ExportSelection(ImageFormat format) = 0;
 };

@@ -40,6 +40,12 @@ void CFacePreview::SetFace(const CFace& face) {
   update();
 }
 
+void CFacePreview::ChooseFill(const FillSettings& fill) {
+  const FillSettings before = Fill();
+  SetFill(fill);
+  emit fillChosen(before);
+}
+
 void CFacePreview::SetFill(const FillSettings& fill) {
   m_picture.m_fill = fill;
   update();

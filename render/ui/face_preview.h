@@ -77,6 +77,8 @@ class CFacePreview : public QWidget, private SelectionHost {
  signals:
   // "Save selection as..." was chosen in the context menu; the main window asks for the file.
   void selectionExportRequested(pelmoro::ImageFormat format);
+  // The fill type dialog's OK changed the fill, which was `before`.
+  void fillChosen(const pelmoro::FillSettings& before);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -97,6 +99,7 @@ class CFacePreview : public QWidget, private SelectionHost {
   SelectionModel& Model() override { return m_selectionModel; }
   bool HasLoadError() const override { return m_bLoadError; }
   void ExportSelection(ImageFormat format) override { emit selectionExportRequested(format); }
+  void ChooseFill(const FillSettings& fill) override;
 
   CRandom& m_random;
   FacePicture m_picture;

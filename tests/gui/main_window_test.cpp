@@ -74,7 +74,7 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   CFaceDlg dialog(1);
   QStringList bar;
   for (const QAction* action : dialog.MenuBar()->actions()) bar << action->text();
-  EXPECT_EQ(bar, QStringList({"File", "Tools", "View", "Help"}));
+  EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Tools", "&View", "&Help"}));
   EXPECT_EQ(MenuTexts(BarMenu(dialog, 0)),
             QStringList({"&New...", "&Open...", "&Save...", "-", "Import", "Export at any size...",
                          "Export &animation...", "-", "&Exit"}));
@@ -84,11 +84,14 @@ TEST(MainWindow, MenuHasItsCommandsInOrder) {
   QList<int> ids;
   for (const QAction* action : exports->actions()) ids << action->data().toInt();
   EXPECT_EQ(ids, QList<int>({40008, 40010, 40007, 40006, 40009}));
-  EXPECT_EQ(MenuTexts(BarMenu(dialog, 1)), QStringList({"Enable selection"}));
-  EXPECT_EQ(MenuTexts(BarMenu(dialog, 2)), QStringList({"Smooth edges"}));
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 1)), QStringList({"&Undo", "&Redo", "-", "&Copy picture"}));
+  EXPECT_FALSE(dialog.Action(ID_EDIT_UNDO)->isEnabled());
+  EXPECT_FALSE(dialog.Action(ID_EDIT_REDO)->isEnabled());
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 2)), QStringList({"Enable selection"}));
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 3)), QStringList({"Smooth edges"}));
   EXPECT_TRUE(dialog.Action(ID_SMOOTH_EDGES)->isCheckable());
   EXPECT_FALSE(dialog.Action(ID_SMOOTH_EDGES)->isChecked());
-  EXPECT_EQ(MenuTexts(BarMenu(dialog, 3)), QStringList({"&About"}));
+  EXPECT_EQ(MenuTexts(BarMenu(dialog, 4)), QStringList({"&About"}));
   for (int id : {40012, 40001, 40002, 40003, 40004, 40017, 40030, 40032}) EXPECT_NE(dialog.Action(id), nullptr) << id;
   EXPECT_TRUE(dialog.Action(ID_ENABLE_SELECTION)->isEnabled());
   EXPECT_FALSE(dialog.Action(ID_ENABLE_SELECTION)->isChecked());
