@@ -9,14 +9,27 @@
 # own layer or below; no front-end folder but app/ itself includes app/.
 cmake_minimum_required(VERSION 3.25)
 
-# The core folders from the bottom up; their order is the layer order.
-set(core_layers model render output cli)
+# The core folders from the bottom up; their order is the layer order. render/vector/ is a
+# layer of its own (the smooth drawing on cairo), between render/ and output/.
+set(core_layers model render render/vector output cli)
 # Folders of the desktop program, which no core file may include.
 set(front_end_folders app controls res ui_support)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "set SOURCE_DIR to the tree to check")
 endif()
+
+# The folder of the layers a path from the top of the tree lies in: "render/ui" for
+# render/ui/x.h, "render/vector" for render/vector/x.h, "render" for render/raster/x.h.
+function(folder_of path out)
+  string(REGEX MATCH "^[^/]+/(ui|vector)/" subfolder "${path}")
+  if(subfolder)
+    string(REGEX REPLACE "/$" "" folder "${subfolder}")
+  else()
+    string(REGEX MATCH "^[^/]+" folder "${path}")
+  endif()
+  set(${out} "${folder}" PARENT_SCOPE)
+endfunction()
 
 # The sources of a folder and its subfolders, by their path from the top of the tree, sorted.
 function(sources_below folder out)
@@ -31,8 +44,9 @@ foreach(folder IN LISTS core_layers)
   list(FIND core_layers ${folder} own_rank)
   sources_below(${folder} sources)
   foreach(source IN LISTS sources)
-    if(source MATCHES "^${folder}/ui/")
-      continue()
+    folder_of("${source}" source_folder)
+    if(NOT source_folder STREQUAL folder)
+      continue()  # a ui/ subfolder, or a layer of its own such as render/vector/
     endif()
     math(EXPR files_checked "${files_checked} + 1")
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
@@ -46,9 +60,10 @@ foreach(folder IN LISTS core_layers)
         continue()  # the standard library and system libraries
       endif()
       # The project's own headers are named from the top of the tree.
-      string(REGEX MATCH "^[^/]+" target_folder "${header}")
+      folder_of("${header}" target_folder)
       list(FIND core_layers "${target_folder}" target_rank)
-      if(header MATCHES "^[^/]+/ui/" OR target_folder IN_LIST front_end_folders)
+      string(REGEX MATCH "^[^/]+" top_folder "${header}")
+      if(header MATCHES "^[^/]+/ui/" OR top_folder IN_LIST front_end_folders)
         list(APPEND violations "${source} includes the front end (${header})")
       elseif(target_rank EQUAL -1)
         list(APPEND violations "${source} includes ${header}, which is not in a core folder")
@@ -61,16 +76,6 @@ endforeach()
 
 # The desktop program's folders from the bottom up; their order is the layer order.
 set(front_end_layers ui_support controls res fill/ui output/ui render/ui app)
-# The folder a path from the top of the tree lies in: "render/ui" for render/ui/x.h.
-function(folder_of path out)
-  string(REGEX MATCH "^[^/]+/ui/" ui_folder "${path}")
-  if(ui_folder)
-    string(REGEX REPLACE "/$" "" folder "${ui_folder}")
-  else()
-    string(REGEX MATCH "^[^/]+" folder "${path}")
-  endif()
-  set(${out} "${folder}" PARENT_SCOPE)
-endfunction()
 foreach(folder IN LISTS front_end_layers)
   list(FIND front_end_layers ${folder} own_rank)
   sources_below(${folder} sources)
