@@ -8,7 +8,7 @@ PELMORO_WITH_FUZZ=1 bash scripts/install-deps.sh
 seconds=${FUZZ_SECONDS:-60}
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DPELMORO_FUZZ=ON -DPELMORO_GUI=OFF -DPELMORO_TESTS=OFF >/dev/null
+  -DPELMORO_FUZZ=ON -DPELMORO_WERROR=ON -DPELMORO_GUI=OFF -DPELMORO_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc 2>/dev/null || echo 2)"
 
 work=$(mktemp -d)
