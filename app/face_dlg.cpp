@@ -53,6 +53,7 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setWindowIcon(ApplicationIcon());
   m_history = new QUndoStack(this);
+  setAcceptDrops(true);
   CreateMenu();
   m_menuManager = new CIconMenuManager(this);
   m_bCreated = InstallIconMenus(this, m_menuBar, *m_menuManager, MenuImages());

@@ -69,6 +69,9 @@ class CFaceDlg : public QDialog {
   // Opens the document at `path` as Open does once the file is chosen: an unreadable file
   // is reported and changes nothing, a document with wrong values shows the loading error.
   void OpenDocument(const QString& path);
+  // Opens the document named on the command line in place of the start-up face, which was
+  // never seen, so the history still begins with what the window shows.
+  void OpenStartDocument(const QString& path);
   void OnSave();
   void OnExit();
   void OnAbout();
@@ -142,6 +145,9 @@ class CFaceDlg : public QDialog {
   // Keeps a step that has been carried out, from the state `before` to the one shown now.
   void PushStep(const QString& name, const FaceState& before, int mergeKey = -1, bool continues = false);
   void UpdateHistoryCommands();
+  // A .plm file dropped on the window is opened as Open opens it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // A press on a slider or the focus leaving it ends the drag or key burst going on there.
   bool eventFilter(QObject* watched, QEvent* event) override;
 

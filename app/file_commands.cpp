@@ -3,7 +3,13 @@
 // A file that cannot be read or written is reported and changes nothing; a document that
 // holds wrong values shows the loading error in the preview.
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUndoStack>
+#include <QUrl>
 
 #include "app/about_box.h"
 #include "app/face_dlg.h"
@@ -26,6 +32,16 @@ FileDialogRequest DocumentDialogRequest(const QString& caption) {
 
 // The path as the file system spells it.
 std::string ChosenPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The document a drop brings: one local file named .plm; empty for anything else.
+QString DroppedDocument(const QMimeData* dropped) {
+  if (dropped == nullptr || !dropped->hasUrls()) return {};
+  const QList<QUrl> urls = dropped->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  const QString path = urls.front().toLocalFile();
+  if (QFileInfo(path).suffix().compare(QStringLiteral("plm"), Qt::CaseInsensitive) != 0) return {};
+  return path;
+}
 
 }  // namespace
 
@@ -62,6 +78,22 @@ void CFaceDlg::OpenDocument(const QString& path) {
   FaceState loaded{face, fill, report.LoadError(), QString::fromStdString(report.Describe())};
   if (!loaded.loadError) loaded.loadReason.clear();
   RecordStep(QStringLiteral("open"), [this, &loaded] { ShowState(loaded); });
+}
+
+void CFaceDlg::OpenStartDocument(const QString& path) {
+  OpenDocument(path);
+  m_history->clear();
+}
+
+void CFaceDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedDocument(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CFaceDlg::dropEvent(QDropEvent* event) {
+  const QString path = DroppedDocument(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  OpenDocument(path);
 }
 
 void CFaceDlg::OnSave() {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -18,6 +19,7 @@
 #include <QUndoStack>
 
 #include "app/face_dlg.h"
+#include "app/start_document.h"
 #include "fill/ui/fill_type_dlg.h"
 #include "model/document.h"
 #include "output/picture_export.h"
@@ -198,6 +200,39 @@ TEST_F(EditCommands, CopyPutsTheExportedPictureOnTheClipboard) {
   ASSERT_TRUE(area);
   EXPECT_EQ(inside.convertToFormat(QImage::Format_RGB32),
             expected.copy(area->left, area->top, area->Width(), area->bottom - area->top));
+}
+
+TEST_F(EditCommands, DocumentOpensFromTheCommandLineAndByADrop) {
+  CFace face = preview().Face();
+  face.glasses = (face.glasses + 1) % 5;
+  const QString path = Open(face, kDocumentSize);
+  dialog().OnNew();
+  dialog().OpenStartDocument(path);
+  EXPECT_EQ(preview().Face(), face);
+  EXPECT_EQ(history().count(), 0) << "the unseen start-up face is no step";
+
+  dialog().OnNew();
+  for (const char* name : {"face.plm", "face.txt"}) {
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(name)))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&dialog(), &enter);
+    EXPECT_EQ(enter.isAccepted(), name == std::string("face.plm")) << name;
+  }
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(path)});
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&dialog(), &drop);
+  EXPECT_EQ(preview().Face(), face);
+  EXPECT_EQ(dialog().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo open"));
+}
+
+TEST(StartDocumentTest, TakesOneDocumentAndRefusesOtherArguments) {
+  EXPECT_EQ(ChooseStartDocument({}).path, QString());
+  EXPECT_EQ(ChooseStartDocument({"a.plm"}).path, QStringLiteral("a.plm"));
+  EXPECT_EQ(ChooseStartDocument({"--", "-a.plm"}).path, QStringLiteral("-a.plm"));
+  for (const QStringList& refused : {QStringList{"a.plm", "b.plm"}, {"--help"}, {"-x"}, {""}, {"--", "a", "b"}})
+    EXPECT_TRUE(ChooseStartDocument(refused).refused) << refused.join(u' ').toStdString();
 }
 
 }  // namespace
