@@ -71,7 +71,10 @@ CFaceDlg::CFaceDlg(std::uint32_t seed, QWidget* parent)
 // The history, deleted with the window's children, no longer reports to the menu.
 CFaceDlg::~CFaceDlg() { disconnect(m_history, nullptr, this, nullptr); }
 
-void CFaceDlg::reject() { done(QDialog::Accepted); }
+void CFaceDlg::reject() {
+  if (m_preview->Selection().CancelDrag()) return;
+  done(QDialog::Accepted);
+}
 
 void CFaceDlg::CreateControls() {
   m_panel = new QWidget(this);
@@ -94,6 +97,7 @@ void CFaceDlg::CreateControls() {
   SetControlId(m_cbMustache, IDC_MUSTACHE);
   auto* random = new CExtButtonCtrl(QStringLiteral("Random face"), m_panel);
   random->SetIcon(16, 16, ApplicationIconPixmap(16));
+  random->SetEnterPresses(true);
   m_btnRandom = random;
   SetControlId(m_btnRandom, IDC_RANDOM_FACE);
   // No button is the default one, so Enter presses nothing.
@@ -163,6 +167,9 @@ void CFaceDlg::ConnectControls() {
 void CFaceDlg::CreateMenu() {
   m_menuBar = new QMenuBar(this);
   for (const MenuCommand& command : MenuCommands()) AddCommand(command);
+  // An open menu is not covered by the selection's size tooltip.
+  for (const auto& [path, menu] : m_menus)
+    connect(menu, &QMenu::aboutToShow, this, [this] { m_preview->Selection().HideSizeTip(); });
   // F10 opens the first menu, as on any desktop; Alt and a title's letter open its menu.
   auto* firstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(firstMenu, &QShortcut::activated, this,

@@ -109,7 +109,8 @@ class CFaceDlg : public QDialog {
  public slots:
   // Enter never closes the window.
   void accept() override {}
-  // Escape and the close box end the program.
+  // Escape and the close box end the program; Escape during a drag of the selection frame
+  // only cancels the drag.
   void reject() override;
 
  private:

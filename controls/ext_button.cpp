@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -95,7 +96,26 @@ void CExtButtonCtrl::DrawItem(QPainter& painter, const ButtonDrawState& state, c
     Draw3dFrame(painter, rect, m_crHighlight, m_crShadow);
   DrawButtonCaption(painter, state, rect);
   DrawButtonIcon(painter, state, rect);
+  if (state.focused) DrawFocusMark(painter, rect);
   painter.restore();
+}
+
+// Every second pixel of the rectangle 3 pixels inside the edges, in the caption's colour,
+// as the colour buttons mark their focus.
+void CExtButtonCtrl::DrawFocusMark(QPainter& painter, const QRect& rect) {
+  painter.setPen(m_crText);
+  const int left = rect.left() + 3;
+  const int top = rect.top() + 3;
+  const int right = rect.right() - 3;
+  const int bottom = rect.bottom() - 3;
+  for (int x = left; x < right; x += 2) {
+    painter.drawPoint(x, top);
+    painter.drawPoint(x, bottom);
+  }
+  for (int y = top; y < bottom; y += 2) {
+    painter.drawPoint(left, y);
+    painter.drawPoint(right, y);
+  }
 }
 
 void CExtButtonCtrl::DrawButtonCaption(QPainter& painter, const ButtonDrawState& state, const QRect& rect) {
@@ -120,7 +140,16 @@ void CExtButtonCtrl::DrawButtonIcon(QPainter& painter, const ButtonDrawState& st
 
 void CExtButtonCtrl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawItem(painter, {isDown(), !isEnabled()}, rect());
+  DrawItem(painter, {isDown(), !isEnabled(), hasFocus()}, rect());
+}
+
+void CExtButtonCtrl::keyPressEvent(QKeyEvent* event) {
+  if (m_bEnterPresses && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
+    animateClick();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void CExtButtonCtrl::mouseMoveEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@ namespace pelmoro {
 struct ButtonDrawState {
   bool pressed = false;
   bool disabled = false;
+  bool focused = false;
 };
 
 // A flat push button: face colour only, a small icon at its left margin and the caption
@@ -49,6 +50,9 @@ class CExtButtonCtrl : public QPushButton {
   QPoint GetTextPosition(const ButtonDrawState& state, const QRect& rect, QSize textSize) const;
 
   bool IsHot() const { return m_bHot != 0; }
+  // Whether Enter presses the button while it has the focus, as Space always does (off at
+  // first: in a dialog whose Enter changes nothing, the button leaves it so).
+  void SetEnterPresses(bool presses) { m_bEnterPresses = presses; }
 
  protected:
   // Paints the whole button: face, frame while hot or pressed, caption, icon.
@@ -56,7 +60,11 @@ class CExtButtonCtrl : public QPushButton {
   virtual void DrawButtonCaption(QPainter& painter, const ButtonDrawState& state, const QRect& rect);
   virtual void DrawButtonIcon(QPainter& painter, const ButtonDrawState& state, const QRect& rect);
 
+  // The dotted focus mark inside the edges, drawn while the button has the focus.
+  void DrawFocusMark(QPainter& painter, const QRect& rect);
+
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -72,6 +80,7 @@ class CExtButtonCtrl : public QPushButton {
   QSize m_sizeImage{0, 0};
   int m_nMargin = 4;
   int m_nStyle = 1;
+  bool m_bEnterPresses = false;
   int m_bHot = 0;
   int m_bMouseDown = 0;
   int m_bCustomColors = 0;

@@ -106,6 +106,12 @@ bool CRectTracker::EndTrack(Point point) {
   return m_rect != m_rcTrackStart;
 }
 
+void CRectTracker::CancelTrack() {
+  if (!IsTracking()) return;
+  m_rect = m_rcTrackStart;
+  m_nTrackHit = hitNothing;
+}
+
 // The rectangle where the drag started, moved by the mouse's way so far, or with the
 // edges of the held handle moved by it, no closer than the minimum size.
 Rect CRectTracker::DraggedRect(Point point) const {

@@ -50,6 +50,8 @@ class CRectTracker {
   void TrackTo(Point point);
   // Ends the drag at the point; true when the rectangle differs from where it started.
   bool EndTrack(Point point);
+  // Ends the drag with the rectangle back where it started.
+  void CancelTrack();
   bool IsTracking() const { return m_nTrackHit != hitNothing; }
 
   // Called with the rectangle after every change during a drag; `handle` is the hit code

@@ -83,6 +83,13 @@ bool SelectionModel::Release(Point point) {
   return moved;
 }
 
+bool SelectionModel::CancelDrag() {
+  if (!IsDragging()) return false;
+  m_pTracker->CancelTrack();
+  m_pTarget = nullptr;
+  return true;
+}
+
 int SelectionModel::HitTest(Point point) const {
   return m_pTracker ? m_pTracker->HitTest(point) : CRectTracker::hitNothing;
 }

@@ -61,6 +61,9 @@ class SelectionModel : public SelectionLayer {
   // The button went up at the point: ends the drag. True when the frame ended elsewhere
   // than it started; the dragged block then takes the frame's rectangle.
   bool Release(Point point);
+  // Ends the drag with the frame back where it was; the block keeps its rectangle. True
+  // when a drag was running.
+  bool CancelDrag();
   bool IsDragging() const { return m_pTracker && m_pTracker->IsTracking(); }
   // The frame's part under the point; hitNothing without a frame.
   int HitTest(Point point) const;

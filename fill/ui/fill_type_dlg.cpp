@@ -80,6 +80,9 @@ void CFillTypeDlg::CreateControls(const DialogUnits& units) {
   ok->SetIcon(16, 16, CheckMarkImage(), QPixmap(), true);
   ok->setDefault(false);
   m_btnOK = ok;
+  // No button becomes the default one when it takes the focus, so Enter presses none and
+  // changes nothing; only a click on OK (or Space on it) ends the dialog with its code.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
 
   connect(m_radioSolid, &QRadioButton::clicked, this, &CFillTypeDlg::OnSolid);
   connect(m_radioGradient, &QRadioButton::clicked, this, &CFillTypeDlg::OnGradient);

@@ -75,6 +75,13 @@ void SelectionController::OnMouseMove(Point point, bool leftButtonDown) {
     Repaint();
     return;
   }
+  // A drag that is not the frame's (it began beside the frame, or was cancelled) passes
+  // over the frame without the size tooltip.
+  if (leftButtonDown) {
+    HideSizeTip();
+    UpdateCursor(point);
+    return;
+  }
   RelayToSizeTip(point, false);
   UpdateCursor(point);
 }
@@ -98,8 +105,17 @@ void SelectionController::UpdateCursor(Point point) {
   }
 }
 
+bool SelectionController::CancelDrag() {
+  if (!m_host.Model().CancelDrag()) return false;
+  OnHideSelSize();
+  UpdateCursor(m_ptCursor);
+  return true;
+}
+
 bool SelectionController::OnRightButtonDown(Point point, const QPoint& globalPoint) {
   if (m_host.HasLoadError()) return false;
+  // The menu is not covered by the size of the last drag.
+  HideSizeTip();
   const auto menu = BuildSelectionMenu(false, m_host.Model().Tracker(), point, m_exportCommands, m_host.HostWidget());
   if (const QAction* chosen = menu->exec(globalPoint)) RunMenuCommand(chosen->data().toInt());
   return true;

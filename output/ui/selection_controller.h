@@ -48,6 +48,11 @@ class SelectionController : private SelectionOwner {
   void OnMouseMove(Point point, bool leftButtonDown);
   // Left button released: ends a drag and keeps the frame's new rectangle in its block.
   void OnLeftButtonUp(Point point);
+  // Escape during a drag: the frame goes back where it was and the size tooltip away. False
+  // when no drag was running.
+  bool CancelDrag();
+  // Takes the size tooltip off the screen until the next drag shows it (a menu opens).
+  void HideSizeTip() { m_sizeTip.Hide(); }
   // Right button pressed: the context menu and its command. False while the loading error
   // is shown (no menu, and the event goes no further).
   bool OnRightButtonDown(Point point, const QPoint& globalPoint);

@@ -115,6 +115,22 @@ TEST_F(ExtButtonTest, DoubleClickCountsAsASecondClick) {
   EXPECT_EQ(clicks.count(), 2);
 }
 
+TEST_F(ExtButtonTest, FocusShowsADottedMarkAndEnterPressesOnlyWhenAsked) {
+  QSignalSpy clicks(&button, &QPushButton::clicked);
+  button.activateWindow();
+  button.setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return button.hasFocus(); }));
+  const QImage focused = Shown(&button);
+  EXPECT_TRUE(PixelAt(focused, 3, 3) == FromQColor(kText) && PixelAt(focused, 4, 3) == FromQColor(kFace));
+  QTest::keyClick(&button, Qt::Key_Return);
+  EXPECT_FALSE(QTest::qWaitFor([&clicks] { return clicks.count() > 0; }, 300));
+  button.SetEnterPresses(true);
+  QTest::keyClick(&button, Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([&clicks] { return clicks.count() == 1; }));
+  button.clearFocus();
+  EXPECT_EQ(PixelAt(Shown(&button), 3, 3), FromQColor(kFace));
+}
+
 TEST_F(ExtButtonTest, CaptionMnemonicsAreStrippedForMeasuring) {
   button.setText(QStringLiteral("&Random && face"));
   EXPECT_EQ(button.GetCaption(true), QStringLiteral("Random & face"));

@@ -134,6 +134,17 @@ TEST(FillTypeDialog, LeavingOtherwiseThanByOkChangesNothing) {
       [](CFillTypeDlg& dialog) { dialog.close(); },
       [](CFillTypeDlg& dialog) { dialog.accept(); },
       [](CFillTypeDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+      [](CFillTypeDlg& dialog) {
+        // Enter, with the focus on any control and on OK last, changes nothing.
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+          control->setFocus();
+          QTest::keyClick(control, Qt::Key_Return);
+        }
+        dialog.OkButton()->setFocus();
+        QTest::keyClick(dialog.OkButton(), Qt::Key_Enter);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+      },
   };
   for (const auto& leave : leaveBy) {
     FillSettings fill = before;

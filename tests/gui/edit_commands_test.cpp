@@ -1,8 +1,8 @@
-// The Edit menu: every kind of step is undone and redone through the main window, slider
-// drags and key bursts merge, and Copy picture puts the exported picture on the clipboard.
+// The Edit menu and the keys: every kind of step is undone and redone through the main
+// window, drags and key bursts merge, Copy puts the exported picture on the clipboard, and
+// documents open from the command line and by a drop.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,8 +12,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
@@ -36,12 +34,11 @@ class EditCommands : public ::testing::Test {
  protected:
   CFaceDlg& dialog() { return *shown.dialog; }
   CFacePreview& preview() { return shown.dialog->Preview(); }
-  QUndoStack& history() { return dialog().History(); }
+  int Steps() { return dialog().History().count(); }
+  QString UndoText() { return dialog().Action(ID_EDIT_UNDO)->text(); }
 
-  // Takes the step, then checks that Undo brings back the face, fill and controls from
-  // before it, named as `name`, and Redo the ones after it.
+  // Takes the step; Undo, named after it, brings back what was before and Redo what came.
   void ExpectUndoable(const char* name, const std::function<void()>& step) {
-    SCOPED_TRACE(name);
     const CFace face = preview().Face();
     const FillSettings fill = preview().Fill();
     const int glasses = dialog().GlassesList()->currentIndex();
@@ -49,35 +46,29 @@ class EditCommands : public ::testing::Test {
     const CFace afterFace = preview().Face();
     const FillSettings afterFill = preview().Fill();
     const bool afterError = preview().LoadError();
-    ASSERT_TRUE(!(afterFace == face) || !(afterFill == fill) || afterError);
-    EXPECT_EQ(dialog().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo ") + name);
+    EXPECT_EQ(UndoText(), QStringLiteral("&Undo ") + name);
     dialog().Action(ID_EDIT_UNDO)->trigger();
-    EXPECT_EQ(preview().Face(), face);
-    EXPECT_EQ(preview().Fill(), fill);
-    EXPECT_FALSE(preview().LoadError());
-    EXPECT_EQ(dialog().GlassesList()->currentIndex(), glasses);
+    EXPECT_TRUE(preview().Face() == face && preview().Fill() == fill && !preview().LoadError()) << name;
+    EXPECT_EQ(dialog().GlassesList()->currentIndex(), glasses) << name;
     EXPECT_EQ(dialog().Action(ID_EDIT_REDO)->text(), QStringLiteral("&Redo ") + name);
     dialog().Action(ID_EDIT_REDO)->trigger();
-    EXPECT_EQ(preview().Face(), afterFace);
-    EXPECT_EQ(preview().Fill(), afterFill);
-    EXPECT_EQ(preview().LoadError(), afterError);
+    EXPECT_TRUE(preview().Face() == afterFace && preview().Fill() == afterFill) << name;
+    EXPECT_EQ(preview().LoadError(), afterError) << name;
   }
 
-  void Drag(QSlider* slider, int from, int to) {
-    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, SliderHandleCentre(slider, from));
-    for (int value = from; value != to;) {
-      value += to > from ? 1 : -1;
+  void Drag(QSlider* slider, int to) {
+    QTest::mousePress(slider, Qt::LeftButton, {}, SliderHandleCentre(slider, slider->value()));
+    for (int value = slider->value(); value != to; value += to > value ? 1 : -1)
       QTest::mouseMove(slider, SliderHandleCentre(slider, value));
-    }
-    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, SliderHandleCentre(slider, to));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, SliderHandleCentre(slider, to));
   }
 
-  QString Open(const CFace& face, std::size_t size) {
-    const QString path = folder.filePath(QStringLiteral("face.plm"));
+  // Writes the face as a document of `size` bytes and answers the next file dialog with it.
+  QString Document(const CFace& face, std::size_t size = kDocumentSize) {
     const auto bytes = EncodeDocument(face, preview().Fill());
-    WriteBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + size));
-    shown.prompts.answer = path;
-    return path;
+    WriteBytes(shown.prompts.answer = folder.filePath(QStringLiteral("face.plm")),
+               {bytes.begin(), bytes.begin() + size});
+    return shown.prompts.answer;
   }
 
   QTemporaryDir folder;
@@ -91,63 +82,43 @@ TEST_F(EditCommands, EveryKindOfStepIsUndoneAndRedone) {
   ExpectUndoable("new face", [&] { dialog().OnNew(); });
   CFace other = preview().Face();
   other.glasses = (other.glasses + 1) % 5;
-  other.SliderParameter(0) = (other.SliderParameter(0) + 3) % 10;
-  ExpectUndoable("open", [&] {
-    Open(other, kDocumentSize);
-    dialog().OnOpen();
-  });
-  ExpectUndoable("open", [&] {
-    Open(other, kDocumentSize - 1);
-    dialog().OnOpen();
-  });
+  ExpectUndoable("open", [&] { dialog().OpenDocument(Document(other)); });
+  ExpectUndoable("open", [&] { dialog().OpenDocument(Document(other, kDocumentSize - 1)); });
   dialog().OnUndo();
   ExpectUndoable("fill type", [&] {
     QTimer::singleShot(0, [] {
       auto* fillDialog = qobject_cast<CFillTypeDlg*>(QApplication::activeModalWidget());
-      ASSERT_NE(fillDialog, nullptr);
       fillDialog->SolidButton()->click();
       fillDialog->OkButton()->click();
     });
     preview().Selection().RunMenuCommand(kChangeFillTypeId);
   });
-  // A file that cannot be read changes nothing and leaves no step; Save leaves none either.
-  const int steps = history().count();
-  shown.prompts.answer = folder.filePath(QStringLiteral("missing.plm"));
-  dialog().OnOpen();
-  shown.prompts.answer = folder.filePath(QStringLiteral("saved.plm"));
+  // A file that cannot be read and Save leave no step.
+  const int steps = Steps();
+  dialog().OpenDocument(folder.filePath(QStringLiteral("missing.plm")));
   dialog().OnSave();
-  EXPECT_EQ(history().count(), steps);
+  EXPECT_EQ(Steps(), steps);
 }
 
 TEST_F(EditCommands, OneDragOrKeyBurstOnASliderIsOneStep) {
   QSlider* slider = dialog().Slider(0);
   const CFace start = preview().Face();
-  const int from = slider->value();
-  Drag(slider, from, from < 5 ? 9 : 0);
+  const bool low = slider->value() < 5;
+  Drag(slider, low ? 9 : 0);
+  EXPECT_EQ(UndoText(), QStringLiteral("&Undo face size"));
   const CFace dragged = preview().Face();
-  ASSERT_EQ(history().count(), 1);
-  EXPECT_EQ(dialog().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo face size"));
-  slider->setFocus();
-  const Qt::Key key = from < 5 ? Qt::Key_Left : Qt::Key_Right;
-  for (int i = 0; i < 3; ++i) QTest::keyClick(slider, key);
-  EXPECT_EQ(history().count(), 2);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(slider, low ? Qt::Key_Left : Qt::Key_Right);
   const CFace keyed = preview().Face();
-  Drag(slider, slider->value(), from < 5 ? 9 : 0);
-  EXPECT_EQ(history().count(), 3) << "a second drag is a step of its own";
-  dialog().OnUndo();
-  EXPECT_EQ(preview().Face(), keyed);
-  EXPECT_EQ(slider->value(), keyed.SliderParameter(0));
-  dialog().OnUndo();
-  EXPECT_EQ(preview().Face(), dragged);
-  dialog().OnUndo();
-  EXPECT_EQ(preview().Face(), start);
-  EXPECT_EQ(slider->value(), std::min(start.SliderParameter(0), 9));
+  Drag(slider, low ? 9 : 0);
+  ASSERT_EQ(Steps(), 3);
+  for (const CFace& earlier : {keyed, dragged, start}) {
+    dialog().OnUndo();
+    EXPECT_EQ(preview().Face(), earlier);
+    EXPECT_EQ(slider->value(), std::min(earlier.SliderParameter(0), 9));
+  }
 }
 
 TEST_F(EditCommands, KeysRunTheCommandsAndOpenTheMenus) {
-  EXPECT_EQ(dialog().Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-  EXPECT_EQ(dialog().Action(ID_FILE_SAVE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-  EXPECT_EQ(dialog().Action(ID_APP_EXIT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
   EXPECT_EQ(dialog().Action(ID_EDIT_COPY)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
   dialog().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog()));
@@ -155,49 +126,42 @@ TEST_F(EditCommands, KeysRunTheCommandsAndOpenTheMenus) {
   QTest::keyClick(&dialog(), Qt::Key_N, Qt::ControlModifier);
   const CFace fresh = preview().Face();
   ASSERT_FALSE(fresh == start);
-  QTest::keyClick(&dialog(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(preview().Face(), start);
-  QTest::keyClick(&dialog(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(preview().Face(), fresh);
-  dialog().OnUndo();
-  QTest::keyClick(&dialog(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(preview().Face(), fresh);
-
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  for (const auto& [key, modifiers, face] : {std::tuple{Qt::Key_Z, ctrl, start},
+                                             {Qt::Key_Z, ctrl | Qt::ShiftModifier, fresh},
+                                             {Qt::Key_Z, ctrl, start},
+                                             {Qt::Key_Y, ctrl, fresh}}) {
+    QTest::keyClick(&dialog(), key, modifiers);
+    EXPECT_EQ(preview().Face(), face);
+  }
   for (const auto& [key, modifier, menu] :
-       {std::tuple{Qt::Key_F, Qt::AltModifier, 0}, std::tuple{Qt::Key_E, Qt::AltModifier, 1},
-        std::tuple{Qt::Key_F10, Qt::NoModifier, 0}}) {
+       {std::tuple{Qt::Key_F, Qt::AltModifier, 0}, {Qt::Key_F10, Qt::NoModifier, 0}}) {
     QMenu* opened = dialog().MenuBar()->actions().at(menu)->menu();
     QTest::keyClick(&dialog(), key, modifier);
     EXPECT_TRUE(QTest::qWaitFor([opened] { return opened->isVisible(); })) << key;
     QTest::keyClick(opened, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([opened] { return !opened->isVisible(); }));
-    EXPECT_TRUE(dialog().isVisible());
   }
 }
 
 TEST_F(EditCommands, CopyPutsTheExportedPictureOnTheClipboard) {
-  dialog().OnCopy();
-  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
-  ASSERT_NE(copied, nullptr);
   PicturePixels exact;
   ASSERT_TRUE(DrawPicturePixels(preview().Picture(), ExportOptions{}, exact));
   const QImage expected(reinterpret_cast<const uchar*>(exact.pixels.data()), exact.width, exact.height, exact.width * 4,
                         QImage::Format_RGB32);
-  EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), expected);
-  std::vector<std::uint8_t> svg;
   ExportOptions asSvg;
   asSvg.format = ImageFormat::Svg;
+  std::vector<std::uint8_t> svg;
   ASSERT_TRUE(EncodePicture(preview().Picture(), asSvg, svg));
+  dialog().OnCopy();
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), expected);
   EXPECT_EQ(copied->data(QStringLiteral("image/svg+xml")),
-            QByteArray(reinterpret_cast<const char*>(svg.data()), static_cast<qsizetype>(svg.size())));
-
+            QByteArray::fromRawData(reinterpret_cast<const char*>(svg.data()), svg.size()));
   dialog().OnEnableSelection();
-  ASSERT_TRUE(preview().HasSelection());
-  const Rect frame = preview().Tracker()->m_rect;
+  const std::optional<Rect> area = InsideOfFrame(preview().Tracker()->m_rect, exact.width, exact.height);
   dialog().OnCopy();
   const QImage inside = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
-  const std::optional<Rect> area = InsideOfFrame(frame, exact.width, exact.height);
-  ASSERT_TRUE(area);
   EXPECT_EQ(inside.convertToFormat(QImage::Format_RGB32),
             expected.copy(area->left, area->top, area->Width(), area->bottom - area->top));
 }
@@ -205,26 +169,39 @@ TEST_F(EditCommands, CopyPutsTheExportedPictureOnTheClipboard) {
 TEST_F(EditCommands, DocumentOpensFromTheCommandLineAndByADrop) {
   CFace face = preview().Face();
   face.glasses = (face.glasses + 1) % 5;
-  const QString path = Open(face, kDocumentSize);
-  dialog().OnNew();
+  const QString path = Document(face);
   dialog().OpenStartDocument(path);
   EXPECT_EQ(preview().Face(), face);
-  EXPECT_EQ(history().count(), 0) << "the unseen start-up face is no step";
-
+  EXPECT_EQ(Steps(), 0) << "the unseen start-up face is no step";
   dialog().OnNew();
-  for (const char* name : {"face.plm", "face.txt"}) {
-    QMimeData dropped;
+  QMimeData dropped;
+  for (const char* name : {"face.txt", "face.plm"}) {
     dropped.setUrls({QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(name)))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QApplication::sendEvent(&dialog(), &enter);
     EXPECT_EQ(enter.isAccepted(), name == std::string("face.plm")) << name;
   }
-  QMimeData dropped;
-  dropped.setUrls({QUrl::fromLocalFile(path)});
-  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
   QApplication::sendEvent(&dialog(), &drop);
   EXPECT_EQ(preview().Face(), face);
-  EXPECT_EQ(dialog().Action(ID_EDIT_UNDO)->text(), QStringLiteral("&Undo open"));
+  EXPECT_EQ(UndoText(), QStringLiteral("&Undo open"));
+}
+
+TEST_F(EditCommands, EscapeDuringASelectionDragCancelsOnlyTheDrag) {
+  dialog().OnEnableSelection();
+  const Rect start = preview().Tracker()->m_rect;
+  QTest::mousePress(&preview(), Qt::LeftButton, {}, QPoint(75, 75));
+  QTest::mouseMove(&preview(), QPoint(95, 90));
+  ASSERT_NE(preview().Tracker()->m_rect, start);
+  QTest::keyClick(&dialog(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog().isVisible());
+  EXPECT_EQ(preview().Tracker()->m_rect, start);
+  EXPECT_FALSE(preview().Selection().SizeTip().IsActive());
+  QTest::mouseMove(&preview(), QPoint(99, 99));  // the button is still down, the drag is over
+  EXPECT_EQ(preview().Tracker()->m_rect, start);
+  QTest::mouseRelease(&preview(), Qt::LeftButton, {}, QPoint(95, 90));
+  QTest::keyClick(&dialog(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog().isVisible()) << "Escape without a drag ends the program";
 }
 
 TEST(StartDocumentTest, TakesOneDocumentAndRefusesOtherArguments) {

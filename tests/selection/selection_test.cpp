@@ -211,8 +211,13 @@ TEST_F(Selection, RightClickOpensTheMenuForThePointUnlessTheLoadingErrorIsShown)
     seen = Entries(menu);
     menu->close();
   });
+  Press({75, 75});
+  Move({80, 80});
+  Release({80, 80});
+  ASSERT_TRUE(SizeTip().IsActive());
   EXPECT_TRUE(preview.Selection().OnRightButtonDown({60, 60}, preview.mapToGlobal(QPoint(60, 60))));
   EXPECT_EQ(seen, kFillAndSave);
+  EXPECT_FALSE(SizeTip().IsActive()) << "the size tooltip covers the menu";
 
   preview.SetLoadError(true);
   EXPECT_FALSE(preview.Selection().OnRightButtonDown({60, 60}, preview.mapToGlobal(QPoint(60, 60))));
