@@ -7,6 +7,7 @@
 
 #include "cli/options.h"
 #include "model/face.h"
+#include "output/animation_export.h"
 
 using namespace pelmoro;
 
@@ -26,5 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (options.command == RenderCommand::Render && options.outputPath.empty()) std::abort();
   for (const ParameterSetting& setting : options.settings)
     if (setting.index < 0 || setting.index >= CFace::kParameterCount) std::abort();
+  const int seconds = options.animationSeconds;
+  if (seconds != 0 &&
+      (seconds < kMinAnimationSeconds || seconds > kMaxAnimationSeconds || !CanBeAnimated(options.format)))
+    std::abort();
   return 0;
 }
