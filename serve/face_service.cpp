@@ -1,5 +1,6 @@
 #include "serve/face_service.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <mutex>
@@ -11,6 +12,8 @@ namespace pelmoro {
 
 namespace {
 
+// A request being answered (waiting to be drawn, drawn, sent) is dropped after this long.
+constexpr int kAnswerSeconds = 60;
 constexpr const char* kPlainText = "text/plain; charset=utf-8";
 constexpr const char* kRoutes = "/face/{seed}.{ext}, /face/name/{text}.{ext} and /healthz";
 
@@ -42,7 +45,9 @@ std::string AccessLogLine(const httplib::Request& request, const httplib::Respon
   std::tm utc{};
   gmtime_r(&now, &utc);
   std::strftime(date, sizeof date, "%d/%b/%Y:%H:%M:%S +0000", &utc);
-  std::string line = EscapeControlBytes(request.method + " " + request.target + " " + request.version);
+  // A request that could not be read has no request line.
+  std::string line =
+      request.method.empty() ? "-" : EscapeControlBytes(request.method + " " + request.target + " " + request.version);
   for (std::size_t at = line.find('"'); at != std::string::npos; at = line.find('"', at + 4))
     line.replace(at, 1, "\\x22");
   const std::size_t sent = request.method == "HEAD" ? 0 : response.body.size();
@@ -61,11 +66,14 @@ void WriteAccessLog(const httplib::Request& request, const httplib::Response& re
 }  // namespace
 
 FaceService::FaceService(const ServiceSettings& settings)
-    : settings_(settings), cache_(settings.cacheBytes), drawing_(std::max(1u, settings.drawingThreads)) {
+    : settings_(settings),
+      cache_(settings.cacheBytes),
+      drawing_(std::max(1u, settings.drawingThreads)),
+      guard_(std::chrono::seconds(settings.requestSeconds), std::chrono::seconds(kAnswerSeconds)) {
   const unsigned connections = std::max(1u, settings.connectionThreads);
   server_.new_task_queue = [connections] { return new ConnectionPool(connections, connections); };
   // Requests are GETs: their bodies are refused, their line and headers bounded by the
-  // library, a slow client dropped by the timeouts.
+  // library, a silent client dropped by the timeouts and a slow one by the guard.
   server_.set_payload_max_length(1024);
   server_.set_read_timeout(5);
   server_.set_write_timeout(5);
@@ -79,7 +87,8 @@ FaceService::FaceService(const ServiceSettings& settings)
     if (response.body.empty() && response.status == 413) AnswerPlain(response, 413, "requests have no body");
     if (response.body.empty() && response.status == 400) AnswerPlain(response, 400, "malformed request");
   });
-  if (settings_.accessLog) server_.set_logger(WriteAccessLog);
+  server_.set_logger(
+      [this](const httplib::Request& request, const httplib::Response& response) { Answered(request, response); });
 }
 
 int FaceService::Bind() {
@@ -91,7 +100,13 @@ bool FaceService::Run() { return server_.listen_after_bind(); }
 
 void FaceService::Stop() { server_.stop(); }
 
+void FaceService::Answered(const httplib::Request& request, const httplib::Response& response) {
+  guard_.RequestAnswered(PeerName(request.remote_addr, request.remote_port));
+  if (settings_.accessLog) WriteAccessLog(request, response);
+}
+
 httplib::Server::HandlerResponse FaceService::Answer(const httplib::Request& request, httplib::Response& response) {
+  guard_.RequestArrived(PeerName(request.remote_addr, request.remote_port));
   if (request.method != "GET" && request.method != "HEAD") {
     response.set_header("Allow", "GET, HEAD");
     AnswerPlain(response, 405, "only GET and HEAD are served");

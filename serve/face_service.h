@@ -10,6 +10,7 @@
 
 #include "serve/face_url.h"
 #include "serve/response_cache.h"
+#include "serve/slow_client_guard.h"
 
 namespace pelmoro {
 
@@ -20,6 +21,7 @@ struct ServiceSettings {
   unsigned connectionThreads = 128;    // connections served at once
   std::size_t cacheBytes = 64u << 20;  // kept encoded answers
   bool accessLog = false;              // one common-log-format line per request on stderr
+  int requestSeconds = 10;             // a client's time to send each request
 };
 
 class FaceService {
@@ -38,11 +40,13 @@ class FaceService {
   httplib::Server::HandlerResponse Answer(const httplib::Request& request, httplib::Response& response);
   void AnswerFace(const FaceUrl& url, const httplib::Request& request, httplib::Response& response);
   ResponseCache::Body Draw(const FaceUrl& url, std::string& problem);
+  void Answered(const httplib::Request& request, const httplib::Response& response);
 
   const ServiceSettings settings_;
   httplib::Server server_;
   ResponseCache cache_;
   std::counting_semaphore<4096> drawing_;
+  SlowClientGuard guard_;
 };
 
 }  // namespace pelmoro

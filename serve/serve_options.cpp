@@ -21,6 +21,7 @@ constexpr const char* kDescription =
 constexpr std::int64_t kMaxThreads = 256;
 constexpr std::int64_t kMaxConnections = 4096;
 constexpr std::int64_t kMaxCacheMb = 65536;
+constexpr std::int64_t kMaxRequestSeconds = 3600;
 
 // "ADDRESS:PORT", the address in brackets when it is IPv6 ("[::1]:8080").
 std::string ReadListen(const std::string& text, ServiceSettings& settings) {
@@ -49,7 +50,7 @@ std::string ReadCount(const std::string& option, const std::string& text, std::i
 
 struct CommandLine {
   CLI::App app{kDescription, "pelmoro-serve"};
-  std::string listen = "127.0.0.1:8080", threads, connections = "128", cacheMb = "64";
+  std::string listen = "127.0.0.1:8080", threads, connections = "128", cacheMb = "64", requestTimeout = "10";
   bool accessLog = false, help = false, version = false;
 
   CommandLine() {
@@ -62,6 +63,9 @@ struct CommandLine {
     app.add_option("--connections", connections, "connections served at once (default 128); more wait")->type_name("N");
     app.add_option("--cache-mb", cacheMb, "memory for answers kept, least recently used out\nfirst (default 64)")
         ->type_name("MB");
+    app.add_option("--request-timeout", requestTimeout,
+                   "seconds a client has to send each request; slower\nclients are dropped (default 10)")
+        ->type_name("S");
     app.add_flag("--access-log", accessLog, "one common-log-format line per request on\nstandard error");
     app.add_flag("-h,--help", help, "show this text");
     app.add_flag("--version", version, "show the version");
@@ -84,12 +88,15 @@ ServeOptions ParseServeArguments(const std::vector<std::string>& arguments, unsi
   if (line.version) options.command = ServeCommand::Version;
   if (options.command != ServeCommand::Serve) return options;
   ServiceSettings& settings = options.settings;
-  std::int64_t threads = std::max(1u, cores), connections = 0, cacheMb = 0;
+  std::int64_t threads = std::max(1u, cores), connections = 0, cacheMb = 0, requestSeconds = 0;
   options.error = ReadListen(line.listen, settings);
   if (options.error.empty() && !line.threads.empty())
     options.error = ReadCount("--threads", line.threads, kMaxThreads, threads);
   if (options.error.empty()) options.error = ReadCount("--connections", line.connections, kMaxConnections, connections);
   if (options.error.empty()) options.error = ReadCount("--cache-mb", line.cacheMb, kMaxCacheMb, cacheMb);
+  if (options.error.empty())
+    options.error = ReadCount("--request-timeout", line.requestTimeout, kMaxRequestSeconds, requestSeconds);
+  settings.requestSeconds = static_cast<int>(requestSeconds);
   settings.drawingThreads = static_cast<unsigned>(threads);
   settings.connectionThreads = static_cast<unsigned>(connections);
   settings.cacheBytes = static_cast<std::size_t>(cacheMb) << 20;
