@@ -10,6 +10,7 @@ packages=(
   libpng-dev libturbojpeg0-dev libtiff-dev libgif-dev  # picture encoders
   libwebp-dev                                     # WebP pictures and animations
   libcli11-dev                                    # pelmoro-render's option parser (header-only)
+  libcpp-httplib-dev                              # pelmoro-serve's HTTP server
   libcairo2-dev                                   # smooth pictures at any size, SVG and PDF
   libgtest-dev libbenchmark-dev                   # tests and benchmarks
   librsvg2-bin poppler-utils                      # tests: SVG, PDF and the scalable icon read by others

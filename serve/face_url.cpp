@@ -261,6 +261,7 @@ UrlMeaning ParseRequestTarget(std::string_view target) {
   const std::string_view query = question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
   if (path == "/healthz") return UrlMeaning{UrlKind::Health, {}, {}};
   const std::vector<std::string_view> parts = Split(path, '/');
+  if (parts.back().empty()) return UrlMeaning{};
   if (parts.size() == 3 && parts[0].empty() && parts[1] == "face") return ReadFaceFile(parts[2], false, query);
   if (parts.size() == 4 && parts[0].empty() && parts[1] == "face" && parts[2] == "name")
     return ReadFaceFile(parts[3], true, query);
