@@ -17,8 +17,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "as a .plm document and export it as a PNG, JPEG, BMP, GIF or TIFF picture,"
   "whole or a selected part of it."
   ""
-  "The package holds the desktop program pelmoro and the command-line"
-  "renderer pelmoro-render, which draws the same faces without a window.")
+  "The package holds the desktop program pelmoro, the command-line"
+  "renderer pelmoro-render, which draws the same faces without a window,"
+  "and pelmoro-serve, which serves them over HTTP as an avatar service"
+  "(a systemd unit, disabled until enabled).")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

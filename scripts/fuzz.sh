@@ -13,7 +13,7 @@ cmake --build build-fuzz -j"$(nproc 2>/dev/null || echo 2)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in document pipeline cli_args; do
+for target in document pipeline cli_args serve_url; do
   echo "== fuzz_$target: regressions, then ${seconds} s =="
   for input in tests/fuzz_regressions/$target/*; do
     [ -f "$input" ] || continue

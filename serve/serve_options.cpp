@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kDescription =
     "pelmoro-serve: an avatar service over HTTP. Every face is a pure function of its URL:\n"
     "  /face/{seed}.{ext}        the random face of a seed (0 to 4294967295)\n"
-    "  /face/name/{text}.{ext}   the face of a name (its FNV-1a seed, as --seed-text)\n"
+    "  /face/name/{text}.{ext}   the face of a name, hashed into a seed (FNV-1a)\n"
     "  /healthz                  ok\n"
     "ext: png jpg bmp gif tif webp svg pdf plm. Query parameters: size=WIDTH (56 to\n"
     "3584), transparent=1, pose=E,M,B, animation=SECONDS (1 to 30, gif and webp) and\n"
@@ -57,7 +57,7 @@ struct CommandLine {
     app.set_help_flag();
     app.add_option(
            "--listen", listen,
-           "the address and port to serve on (default\n127.0.0.1:8080: this machine only; port 0: any free port)")
+           "the address and port to serve on (default\n127.0.0.1:8080: this machine only; port 0:\nany free port)")
         ->type_name("ADDR:PORT");
     app.add_option("--threads", threads, "faces drawn at once (default: one per core)")->type_name("N");
     app.add_option("--connections", connections, "connections served at once (default 128); more wait")->type_name("N");
