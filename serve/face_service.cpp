@@ -1,5 +1,7 @@
 #include "serve/face_service.h"
 
+#include <sys/socket.h>
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -14,6 +16,10 @@ namespace {
 
 // A request being answered (waiting to be drawn, drawn, sent) is dropped after this long.
 constexpr int kAnswerSeconds = 60;
+// Connections the system holds for the service before it accepts them. The library asks
+// for 5, so a burst of clients connecting at once (a load balancer opening its pool, a page
+// full of faces) has SYNs dropped and waits out the one-second retry.
+constexpr int kListenQueue = 1024;
 constexpr const char* kPlainText = "text/plain; charset=utf-8";
 constexpr const char* kRoutes = "/face/{seed}.{ext}, /face/name/{text}.{ext} and /healthz";
 
@@ -68,7 +74,7 @@ void WriteAccessLog(const httplib::Request& request, const httplib::Response& re
 FaceService::FaceService(const ServiceSettings& settings)
     : settings_(settings),
       cache_(settings.cacheBytes),
-      drawing_(std::max(1u, settings.drawingThreads)),
+      drawing_(settings.drawingThreads),
       guard_(std::chrono::seconds(settings.requestSeconds), std::chrono::seconds(kAnswerSeconds)) {
   const unsigned connections = std::max(1u, settings.connectionThreads);
   server_.new_task_queue = [connections] { return new ConnectionPool(connections, connections); };
@@ -80,6 +86,10 @@ FaceService::FaceService(const ServiceSettings& settings)
   server_.set_keep_alive_timeout(5);
   server_.set_keep_alive_max_count(1000);
   server_.set_tcp_nodelay(true);
+  server_.set_socket_options([this](socket_t socket) {
+    httplib::default_socket_options(socket);
+    listening_ = socket;
+  });
   server_.set_pre_routing_handler(
       [this](const httplib::Request& request, httplib::Response& response) { return Answer(request, response); });
   server_.set_error_handler([](const httplib::Request&, httplib::Response& response) {
@@ -92,8 +102,13 @@ FaceService::FaceService(const ServiceSettings& settings)
 }
 
 int FaceService::Bind() {
-  if (settings_.port == 0) return server_.bind_to_any_port(settings_.host);
-  return server_.bind_to_port(settings_.host, settings_.port) ? settings_.port : -1;
+  const int port = settings_.port == 0 ? server_.bind_to_any_port(settings_.host)
+                   : server_.bind_to_port(settings_.host, settings_.port) ? settings_.port
+                                                                          : -1;
+  // Listening again on a listening socket only changes its queue (the system caps it at
+  // somaxconn); should that fail, the library's short queue stays and the service still runs.
+  if (port >= 0 && listening_ >= 0) ::listen(listening_, kListenQueue);
+  return port;
 }
 
 bool FaceService::Run() { return server_.listen_after_bind(); }
@@ -156,14 +171,13 @@ ResponseCache::Body FaceService::Draw(const FaceUrl& url, std::string& problem) 
   if (ResponseCache::Body kept = cache_.Find(url.canonical)) return kept;
   std::vector<std::uint8_t> bytes;
   {
-    drawing_.acquire();
+    const DrawingGate::Turn turn(drawing_);
     if (url.document) {
       const auto document = FaceRequestDocument(url.request);
       bytes.assign(document.begin(), document.end());
     } else if (const Status drawn = RenderFaceRequest(url.request, bytes); !drawn) {
       problem = drawn.message();
     }
-    drawing_.release();
   }
   if (!problem.empty()) return nullptr;
   auto body = std::make_shared<const std::string>(bytes.begin(), bytes.end());

@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <memory>
-#include <semaphore>
 #include <string>
 
+#include "serve/drawing_gate.h"
 #include "serve/face_url.h"
 #include "serve/response_cache.h"
 #include "serve/slow_client_guard.h"
@@ -44,8 +44,9 @@ class FaceService {
 
   const ServiceSettings settings_;
   httplib::Server server_;
+  int listening_ = -1;  // the listening socket, once made
   ResponseCache cache_;
-  std::counting_semaphore<4096> drawing_;
+  DrawingGate drawing_;
   SlowClientGuard guard_;
 };
 
