@@ -212,6 +212,18 @@ void GradientRect(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, s
     return;
   }
   const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
+  if (mode == GradientVertical && width > 0 && height > 0 && FitsSixtyFourBits(width, height)) {
+    // A vertical gradient's rows are solid: one colour per row, stepped down the rows as
+    // the other modes step along a row.
+    const std::uint32_t* ramp = RampFor(from, to).pixel;
+    const auto dy0 = static_cast<std::uint64_t>(static_cast<std::int64_t>(y0) - y);
+    StepCounter<std::uint64_t> counter(dy0, 1, static_cast<std::uint64_t>(height));
+    for (std::int64_t row = y0; row < y1; ++row, counter.Advance()) {
+      std::uint32_t* out = pixels + row * stride + x0;
+      std::fill(out, out + count, ramp[counter.q()]);
+    }
+    return;
+  }
   std::uint32_t* first = pixels + static_cast<std::int64_t>(y0) * stride + x0;
   GradientRow(first, x0, x1, y0, x, y, width, height, from, to, mode);
   for (std::int64_t row = static_cast<std::int64_t>(y0) + 1; row < y1; ++row) {
