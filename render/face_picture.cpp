@@ -11,10 +11,11 @@ void FacePicture::Paint(Surface& surface, const SelectionLayer* selection) {
 }
 
 void FacePicture::PaintBackground(Surface& surface) const {
-  surface.FillSolidRect(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground);
   if (m_fill.m_nFillType == FillGradient) {
-    surface.GradientFill(0, 0, m_nWidth, m_nHeight, m_fill.m_crGradientFrom, m_fill.m_crGradientTo,
-                         m_fill.GetGradientMode());
+    surface.FillThenGradient(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground, m_fill.m_crGradientFrom,
+                             m_fill.m_crGradientTo, m_fill.GetGradientMode());
+  } else {
+    surface.FillSolidRect(0, 0, m_nWidth, m_nHeight, m_fill.m_crBackground);
   }
 }
 

@@ -123,6 +123,11 @@ void CMemoryDC::GradientFill(std::int32_t x, std::int32_t y, std::int32_t width,
                        mode);
 }
 
+void CMemoryDC::FillThenGradient(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color,
+                                 Color from, Color to, GradientMode mode) {
+  GradientFill(x, y, width, height, from, to, mode);
+}
+
 Color CMemoryDC::SelectPen(Color c) {
   const Color previous = pen_;
   if (valid_) pen_ = c;

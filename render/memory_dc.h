@@ -49,6 +49,10 @@ class CMemoryDC : public Surface {
   void LineTo(std::int32_t x, std::int32_t y) override;
   void GradientFill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from, Color to,
                     GradientMode mode) override;
+  // The gradient paints every pixel of its rectangle that lies on the surface, so the
+  // solid fill under it is left out.
+  void FillThenGradient(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color solid,
+                        Color from, Color to, GradientMode mode) override;
   Color SelectPen(Color c) override;
   Color SelectBrush(Color c) override;
 

@@ -30,6 +30,14 @@ class Surface {
   // Fills the rectangle (x, y, width, height) with a two-colour linear gradient.
   virtual void GradientFill(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color from,
                             Color to, GradientMode mode) = 0;
+  // Fills the rectangle with the solid colour, then paints the gradient over the same
+  // rectangle. A surface on which the gradient hides every pixel of the solid fill may
+  // leave the fill out; the default draws both, as the two calls would.
+  virtual void FillThenGradient(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color solid,
+                                Color from, Color to, GradientMode mode) {
+    FillSolidRect(x, y, width, height, solid);
+    GradientFill(x, y, width, height, from, to, mode);
+  }
 
   // Select a solid 1-pixel pen or a solid brush; each returns the previous colour.
   virtual Color SelectPen(Color c) = 0;

@@ -171,6 +171,38 @@ class ArcPolygon {
     FillCrossings(target, y, crossings, crossings + count, FillRule::Winding, brush);
   }
 
+  // Whether row y is filled exactly as the ellipse's own row: the row and the next are
+  // walked by one left and one right piece alone, wholly on the arc, and no long edge
+  // crosses the row. Its two crossings then lie in the outline at either end, so the fill
+  // covers the interior and the outline pixels drawn over it cover the rest.
+  bool PlainRow(std::int64_t y) const {
+    for (std::size_t i = 0; i < longCount_; ++i) {
+      if (y >= longEdges_[i].top && y < longEdges_[i].bottom) return false;
+    }
+    int left = 0;
+    int right = 0;
+    for (const Piece& piece : outline_) {
+      if (!piece.HasRow(y)) continue;
+      if (!piece.HasRow(y + 1)) return false;
+      const PieceKind kind = piece.kind;
+      if (kind == PieceKind::LeftDownUpper || kind == PieceKind::LeftDownLower) {
+        ++left;
+      } else if (kind == PieceKind::RightUp || kind == PieceKind::RightUpLower) {
+        ++right;
+      } else {
+        return false;
+      }
+      const int k = static_cast<int>(kind);
+      if (!arc_.HoldsRows(RowKey(k, piece.up ? -y : y), RowKey(k, piece.up ? -(y + 1) : y + 1))) return false;
+    }
+    return left == 1 && right == 1;
+  }
+
+  // Moves the long edges on past row y without filling it.
+  void SkipRow() {
+    for (std::size_t i = 0; i < longCount_; ++i) longEdges_[i].crossing.Next();
+  }
+
   // The closing lines, drawn after everything else.
   void DrawClosingLines(const PixelTarget& target, std::uint32_t pen) const {
     for (std::size_t i = 0; i < closingCount_; ++i) {
@@ -248,8 +280,13 @@ void PaintChordOrPie(const PixelTarget& target, const ArcOutline& outline, const
   const std::int64_t cy = outline.CentreY();
   WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
     ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
-      polygon.FillRow(target, y, parts, next, brush);
       std::uint32_t* const row = target.bits + y * target.width;
+      if (polygon.PlainRow(y)) {
+        polygon.SkipRow();
+        PaintPartsRow<true>(row, lastColumn, parts, pen, brush);
+        return;
+      }
+      polygon.FillRow(target, y, parts, next, brush);
       PaintOutlineRow(row, lastColumn, y, parts, cx, cy, arc, pen);
       if (y == pe.y && pe.x >= 0 && pe.x <= lastColumn) row[pe.x] = pen;
     });

@@ -176,25 +176,11 @@ template <bool filled, typename Spans>
 void PaintRows(const PixelTarget& target, const Spans& spans, std::int64_t y0, std::int64_t y1, std::uint32_t pen,
                std::uint32_t brush) {
   const std::int64_t lastColumn = target.width - 1;
-  // Paints [x0, x1] of a row, clipped to the surface's columns.
-  auto paint = [&](std::uint32_t* row, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) {
-    x0 = std::max<std::int64_t>(x0, 0);
-    x1 = std::min(x1, lastColumn);
-    if (x0 <= x1) FillPixels(row + x0, x1 - x0 + 1, pixel);
-  };
   Span above = spans.At(y0 - 1);
   Span row = spans.At(y0);
   for (std::int64_t y = y0; y < y1; ++y) {
     const Span below = spans.At(y + 1);
-    const RowParts parts = PartsOfRow(above, row, below);
-    std::uint32_t* const bits = target.bits + y * target.width;
-    if (parts.inner.Empty() || (filled && pen == brush)) {
-      paint(bits, row.left, row.right, pen);
-    } else {
-      paint(bits, row.left, parts.inner.left - 1, pen);
-      if (filled) paint(bits, parts.inner.left, parts.inner.right, brush);
-      paint(bits, parts.inner.right + 1, row.right, pen);
-    }
+    PaintPartsRow<filled>(target.bits + y * target.width, lastColumn, PartsOfRow(above, row, below), pen, brush);
     above = row;
     row = below;
   }

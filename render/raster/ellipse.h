@@ -188,6 +188,25 @@ inline RowParts PartsOfRow(const Span& above, const Span& row, const Span& below
   return parts;
 }
 
+// Paints one row of a nested row shape, [x0, x1] of it clipped to columns 0 .. lastColumn:
+// its outline pixels with the pen and, when `filled`, its interior with the brush.
+template <bool filled>
+inline void PaintPartsRow(std::uint32_t* row, std::int64_t lastColumn, const RowParts& parts, std::uint32_t pen,
+                          std::uint32_t brush) {
+  auto paint = [&](std::int64_t x0, std::int64_t x1, std::uint32_t pixel) {
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min(x1, lastColumn);
+    if (x0 <= x1) FillPixels(row + x0, x1 - x0 + 1, pixel);
+  };
+  if (parts.inner.Empty() || (filled && pen == brush)) {
+    paint(parts.span.left, parts.span.right, pen);
+    return;
+  }
+  paint(parts.span.left, parts.inner.left - 1, pen);
+  if (filled) paint(parts.inner.left, parts.inner.right, brush);
+  paint(parts.inner.right + 1, parts.span.right, pen);
+}
+
 // Paints a nested row shape: outline pixels with the pen, the rest of each row with the
 // brush. Only the rows and columns inside the surface are visited.
 void PaintRowShape(const PixelTarget& target, const RowShape& shape, std::uint32_t pen, std::uint32_t brush);
