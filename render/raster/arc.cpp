@@ -28,6 +28,19 @@ class ArcRange {
     return whole_ || (inside(a) && inside(b));
   }
 
+  // Whether every outline pixel of row y is on the arc, whichever pieces hold them: the
+  // walk keys of every piece a row on that side of C.y can have are inside the arc.
+  bool HoldsRow(std::int64_t y, std::int64_t cy) const {
+    if (whole_) return true;
+    auto held = [&](PieceKind kind) {
+      const std::int64_t key = RowKey(static_cast<int>(kind), WalksUp(kind) ? -y : y);
+      return HoldsRows(key, key);
+    };
+    if (y < cy) return held(PieceKind::LeftDownUpper) && held(PieceKind::TopColumn) && held(PieceKind::RightUp);
+    if (y == cy) return held(PieceKind::LeftDownLower) && held(PieceKind::RightUp);
+    return held(PieceKind::LeftDownLower) && held(PieceKind::BottomColumn) && held(PieceKind::RightUpLower);
+  }
+
   // Paints the pixels of a run of row `row` (the run's columns are on the surface) that
   // lie on the arc. A run on another row of the walk than the end pixels' is on the arc or
   // off it as a whole.
@@ -195,7 +208,7 @@ class ArcPolygon {
       const int k = static_cast<int>(kind);
       if (!arc_.HoldsRows(RowKey(k, piece.up ? -y : y), RowKey(k, piece.up ? -(y + 1) : y + 1))) return false;
     }
-    return left == 1 && right == 1;
+    return left == 1 && right == 1 && arc_.HoldsRow(y, outline_.CentreY());
   }
 
   // Moves the long edges on past row y without filling it.
@@ -264,7 +277,12 @@ void PaintArc(const PixelTarget& target, const ArcOutline& outline, const ArcRan
   const std::int64_t cy = outline.CentreY();
   WithSpans(outline.shape(), y0 - 1, y1 + 1, [&](const auto& spans) {
     ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts&) {
-      PaintOutlineRow(target.bits + y * target.width, lastColumn, y, parts, cx, cy, arc, pen);
+      std::uint32_t* const row = target.bits + y * target.width;
+      if (arc.HoldsRow(y, cy)) {
+        PaintPartsRow<false>(row, lastColumn, parts, pen, pen);
+      } else {
+        PaintOutlineRow(row, lastColumn, y, parts, cx, cy, arc, pen);
+      }
     });
   });
 }
