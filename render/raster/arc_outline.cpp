@@ -188,16 +188,14 @@ Pix ArcOutline::FirstAtOrAfter(const Dir& d) const {
 // outermost rows and columns, taken from the box's centre rather than C (at most half a
 // pixel apart), in floating point: only a guess for the searches.
 ArcOutline::RayHit ArcOutline::HitOf(const Dir& d) const {
-  // Single precision is plenty for a guess and quicker to divide and take roots in.
-  const float ra = static_cast<float>(box_.Width() - 1) / 2;
-  const float rb = static_cast<float>(box_.Height() - 1) / 2;
-  // The direction scaled to at most 1, so that no square overflows.
-  const float scale = 1.0f / static_cast<float>(std::max(std::abs(d.u), std::abs(d.v)));
-  const float u = static_cast<float>(d.u) * scale;
-  const float v = static_cast<float>(d.v) * scale;
-  // The point t (u, v) with (t u / ra)^2 + (t v / rb)^2 = 1.
-  const float t = ra * rb / std::sqrt(u * u * rb * rb + v * v * ra * ra);
-  if (!(t < 1e30f)) return {static_cast<double>(cx_), static_cast<double>(cy_)};  // a box 1 pixel wide or high
+  const double ra = static_cast<double>(box_.Width() - 1) / 2;
+  const double rb = static_cast<double>(box_.Height() - 1) / 2;
+  // The point t (u, v) with (t u / ra)^2 + (t v / rb)^2 = 1. Components are below 2^34 and
+  // the radii below 2^31, so no term comes near the range of a double.
+  const double u = static_cast<double>(d.u);
+  const double v = static_cast<double>(d.v);
+  const double t = ra * rb / std::sqrt(u * u * rb * rb + v * v * ra * ra);
+  if (!(t < 1e300)) return {static_cast<double>(cx_), static_cast<double>(cy_)};  // a box 1 pixel wide or high
   return {static_cast<double>(box_.left) + ra + t * u, static_cast<double>(box_.top) + rb - t * v};
 }
 

@@ -42,7 +42,16 @@ EdgeStepper::EdgeStepper(std::int64_t x1, std::int64_t y1, std::int64_t x2, std:
   dy_ = y2 - y1;
   whole_ = FloorDiv64(dx, dy_);
   fraction_ = dx - whole_ * dy_;
-  const i128 covered = static_cast<i128>(y - y1) * dx;
+  const std::int64_t t = y - y1;
+  if (t > -kSmall && t < kSmall && dx > -kSmall && dx < kSmall) {
+    // The usual case: every product fits in 64 bits.
+    const std::int64_t covered = t * dx;
+    const std::int64_t q = CeilDiv64(covered, dy_);
+    x_ = x1 + q;
+    remainder_ = q * dy_ - covered;
+    return;
+  }
+  const i128 covered = static_cast<i128>(t) * dx;
   const i128 q = CeilDiv(covered, dy_);
   x_ = static_cast<std::int64_t>(x1 + q);
   remainder_ = static_cast<std::int64_t>(q * dy_ - covered);
@@ -95,8 +104,10 @@ void FillCrossings(const PixelTarget& target, std::int64_t y, std::vector<Crossi
 void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t count, std::uint32_t pen,
                  std::uint32_t brush) {
   if (points == nullptr || count < 2) return;
-  std::vector<Edge> edges;
-  edges.reserve(count);
+  // The edge lists are kept from call to call, so that drawing a polygon allocates
+  // nothing once a thread has drawn one as large.
+  thread_local std::vector<Edge> edges;
+  edges.clear();
   std::int64_t yMin = points[0].y;
   std::int64_t yMax = points[0].y;
   for (std::size_t i = 0; i < count; ++i) {
@@ -121,7 +132,8 @@ void DrawPolygon(const PixelTarget& target, const Point* points, std::size_t cou
       EdgeStepper crossing;
       std::int64_t yBottom;
     };
-    std::vector<Active> active;
+    thread_local std::vector<Active> active;
+    active.clear();
     std::size_t next = 0;
     for (std::int64_t y = rowBegin; y < rowEnd; ++y) {
       for (; next < edges.size() && edges[next].yTop <= y; ++next) {
