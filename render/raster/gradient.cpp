@@ -158,6 +158,51 @@ void FillColorTable(std::uint32_t* table, std::int64_t total, const std::uint32_
   }
 }
 
+// The table regrouped so that every row of the gradient is one run of it: a row's M
+// falls by a from column to column (or rises, on the backward diagonal), so the colours of
+// the M with one remainder r modulo a, in the order a row meets them, make a row read
+// straight from memory. Entry r holds the colours of M = r, r + a, r + 2a, ... in the
+// order of M for the forward diagonal and in the reverse order for the backward one.
+struct DiagonalRows {
+  std::int64_t total = 0;
+  std::int64_t a = 0;
+  bool backward = false;
+  std::uint32_t ends[2] = {};
+  std::vector<std::uint32_t> colors;      // the runs one after another
+  std::vector<std::int64_t> start;        // where the run of remainder r begins
+  std::int64_t Length(std::int64_t r) const { return (total - r + a - 1) / a; }
+};
+
+// The rows of the last diagonal gradient drawn on this thread, kept for the next: a picture
+// is usually drawn again with the same background.
+const DiagonalRows& DiagonalRowsFor(std::int64_t total, std::int64_t a, bool backward, const std::uint32_t* ramp) {
+  thread_local DiagonalRows rows;
+  if (rows.total == total && rows.a == a && rows.backward == backward && rows.ends[0] == ramp[0] &&
+      rows.ends[1] == ramp[255]) {
+    return rows;
+  }
+  std::vector<std::uint32_t> colorOf(static_cast<std::size_t>(total));
+  FillColorTable(colorOf.data(), total, ramp);
+  rows.total = total;
+  rows.a = a;
+  rows.backward = backward;
+  rows.ends[0] = ramp[0];
+  rows.ends[1] = ramp[255];
+  rows.colors.resize(static_cast<std::size_t>(total));
+  rows.start.resize(static_cast<std::size_t>(a));
+  std::int64_t at = 0;
+  for (std::int64_t r = 0; r < a; ++r) {
+    rows.start[static_cast<std::size_t>(r)] = at;
+    const std::int64_t length = rows.Length(r);
+    for (std::int64_t k = 0; k < length; ++k) {
+      const std::int64_t m = a * (backward ? length - 1 - k : k) + r;
+      rows.colors[static_cast<std::size_t>(at + k)] = colorOf[static_cast<std::size_t>(m)];
+    }
+    at += length;
+  }
+  return rows;
+}
+
 bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32_t x0, std::int32_t x1, std::int32_t y0,
                           std::int32_t y1, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                           const std::uint32_t* ramp, GradientMode mode) {
@@ -168,35 +213,18 @@ bool PaintDiagonalByTable(std::uint32_t* pixels, std::int64_t stride, std::int32
   const std::int64_t area = (static_cast<std::int64_t>(x1) - x0) * (static_cast<std::int64_t>(y1) - y0);
   if (total > area || total > (std::int64_t{1} << 22)) return false;
 
-  std::vector<std::uint32_t> colorOf(static_cast<std::size_t>(total));
-  FillColorTable(colorOf.data(), total, ramp);
   const bool backward = mode == GradientBackwardDiagonal;
-  const std::int64_t columnStep = backward ? -a : a;
+  const DiagonalRows& rows = DiagonalRowsFor(total, a, backward, ramp);
   const std::int64_t dx0 = static_cast<std::int64_t>(x0) - x;
-  // Columns [from, to) of a row, straight from the table.
-  const auto lookUp = [&](std::uint32_t* out, std::int64_t row, std::int64_t from, std::int64_t to) {
-    std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y) + columnStep * (from - x0);
-    for (std::int64_t column = from; column < to; ++column, m += columnStep)
-      out[column] = colorOf[static_cast<std::size_t>(m)];
-  };
-  // Going down a rows adds a * b to M, as going b columns along does: such a row is the row
-  // a above it shifted by b columns, left for the forward diagonal and right for the
-  // backward one, with only the b columns shifted in to look up.
-  const std::int64_t shift = std::min<std::int64_t>(b, static_cast<std::int64_t>(x1) - x0);
+  const std::int64_t count = static_cast<std::int64_t>(x1) - x0;
   for (std::int64_t row = y0; row < y1; ++row) {
-    std::uint32_t* out = pixels + row * stride;
-    if (row - y0 < a) {
-      lookUp(out, row, x0, x1);
-      continue;
-    }
-    const std::uint32_t* above = out - a * stride;
-    if (backward) {
-      std::copy(above + x0, above + x1 - shift, out + x0 + shift);
-      lookUp(out, row, x0, x0 + shift);
-    } else {
-      std::copy(above + x0 + shift, above + x1, out + x0);
-      lookUp(out, row, x1 - shift, x1);
-    }
+    // M at the row's first column, as r + a K.
+    const std::int64_t m = (backward ? a * (width - dx0) : a * dx0) + b * (row - y);
+    const std::int64_t r = m % a;
+    const std::int64_t k = m / a;
+    const std::int64_t first = backward ? rows.Length(r) - 1 - k : k;
+    const std::uint32_t* from = rows.colors.data() + rows.start[static_cast<std::size_t>(r)] + first;
+    std::copy(from, from + count, pixels + row * stride + x0);
   }
   return true;
 }

@@ -59,20 +59,24 @@ TEST(Gradient, DiagonalsAreConstantAlongTheOtherDiagonal) {
 
 TEST(Gradient, SurfaceFillMatchesThePixelRuleAndClips) {
   // Rectangles that stick out of the surface on the left and bottom, and on the top and
-  // right, in every direction.
+  // right, in every direction, one after another with two pairs of colours (a surface may
+  // keep what it worked out for the last gradient).
   const Rect boxes[] = {{-10, 5, 60, 65}, {3, -7, 73, 33}};
+  const Color ends[][2] = {{0x00102030, 0x00F0E0D0}, {0x00F0E0D0, 0x00102031}};
   for (const Rect& box : boxes) {
     for (int mode = 0; mode < 4; ++mode) {
-      const std::int32_t width = box.right - box.left, height = box.bottom - box.top;
-      CMemoryDC dc(64, 48, 0x00000000);
-      dc.GradientFill(box.left, box.top, width, height, 0x00102030, 0x00F0E0D0, static_cast<GradientMode>(mode));
-      for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 64; ++x) {
-          const bool inside = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
-          const Color expected = inside ? GradientColorAt(x, y, box.left, box.top, width, height, 0x00102030,
-                                                          0x00F0E0D0, static_cast<GradientMode>(mode))
-                                        : 0x00000000;
-          ASSERT_EQ(dc.GetPixel(x, y), expected) << "mode " << mode << " at " << x << ", " << y;
+      for (const auto& [from, to] : ends) {
+        const std::int32_t width = box.right - box.left, height = box.bottom - box.top;
+        CMemoryDC dc(64, 48, 0x00000000);
+        dc.GradientFill(box.left, box.top, width, height, from, to, static_cast<GradientMode>(mode));
+        for (int y = 0; y < 48; ++y) {
+          for (int x = 0; x < 64; ++x) {
+            const bool inside = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+            const Color expected =
+                inside ? GradientColorAt(x, y, box.left, box.top, width, height, from, to, static_cast<GradientMode>(mode))
+                       : 0x00000000;
+            ASSERT_EQ(dc.GetPixel(x, y), expected) << "mode " << mode << " at " << x << ", " << y;
+          }
         }
       }
     }
