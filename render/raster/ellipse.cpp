@@ -122,22 +122,44 @@ std::uint64_t EllipseProfile::Inset(std::uint64_t k) const {
   return (a2_ - HalfWidth2(absY)) / 2;
 }
 
+namespace {
+
+// The shared insets of corners of cw x ch, from a small table of recent sizes; a size that
+// is not there takes the place of the one in its slot, reusing that one's memory unless a
+// figure still holds it.
+std::shared_ptr<CornerInsets> CornerInsetsFor(const EllipseProfile& corner, std::uint64_t cw, std::uint64_t ch,
+                                              std::uint64_t rows) {
+  constexpr std::uint64_t kSlots = 64;
+  thread_local std::array<std::shared_ptr<CornerInsets>, kSlots> recent;
+  std::shared_ptr<CornerInsets>& slot = recent[(cw * 0x9E3779B97F4A7C15u + ch) % kSlots];
+  if (slot && slot->width == cw && slot->height == ch) return slot;
+  if (!slot || slot.use_count() > 1) slot = std::make_shared<CornerInsets>();
+  slot->width = cw;
+  slot->height = ch;
+  slot->computed = 0;
+  slot->steps = EllipseProfile::InsetSteps(corner);
+  slot->insets.resize(rows);
+  return slot;
+}
+
+}  // namespace
+
 RowShape::RowShape(const Box& box, std::uint64_t cw, std::uint64_t ch, bool square)
     : box_(box), corner_(square ? 1 : cw, square ? 1 : ch) {
   cornerRows_ = square ? 0 : (ch + 1) / 2;
   if (corner_.Small() && !corner_.Tiny() && cornerRows_ <= kCacheRows) {
-    if (cornerRows_ > kInlineRows) heap_.resize(cornerRows_);
-    steps_ = EllipseProfile::InsetSteps(corner_);
+    insets_ = CornerInsetsFor(corner_, cw, ch, cornerRows_);
     cached_ = true;
   }
 }
 
 void RowShape::Compute(std::uint64_t rows) const {
   constexpr std::uint64_t kAhead = 16;
-  const std::uint64_t end = std::min(cornerRows_, std::max(rows, computed_ + kAhead));
-  if (end <= computed_) return;
-  steps_.Next(Insets() + computed_, static_cast<std::int64_t>(end - computed_));
-  computed_ = end;
+  CornerInsets& cache = *insets_;
+  const std::uint64_t end = std::min(cornerRows_, std::max(rows, cache.computed + kAhead));
+  if (end <= cache.computed) return;
+  cache.steps.Next(cache.insets.data() + cache.computed, static_cast<std::int64_t>(end - cache.computed));
+  cache.computed = end;
 }
 
 SpanTable RowShape::Table(std::int64_t yFirst, std::int64_t yLast) const {

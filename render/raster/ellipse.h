@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "render/raster/pixel_target.h"
@@ -114,6 +115,17 @@ struct SpanTable {
   }
 };
 
+// The insets of the rows of a small corner ellipse, worked out as far as figures have
+// asked. Figures with corners of one size drawn on one thread share them, so a picture
+// drawn again, or one with several figures of a size, steps along each curve once.
+struct CornerInsets {
+  std::uint64_t width = 0;
+  std::uint64_t height = 0;
+  std::uint64_t computed = 0;  // the rows k < computed are in `insets`
+  EllipseProfile::InsetSteps steps;
+  std::vector<std::int32_t> insets;
+};
+
 // The spans of a figure whose rows are symmetric intervals nested toward the middle
 // (ellipse or rounded rectangle), with insets cached for small figures.
 class RowShape {
@@ -146,24 +158,20 @@ class RowShape {
   std::uint64_t InsetOfDistance(std::uint64_t k) const {
     if (k >= cornerRows_) return 0;
     if (!cached_) return corner_.Inset(k);
-    if (k >= computed_) Compute(k + 1);
+    if (k >= insets_->computed) Compute(k + 1);
     return static_cast<std::uint64_t>(Insets()[k]);
   }
   // Works out the insets of the rows k < rows (and a few more), stepping on from the
   // last one worked out: a figure often needs only some of its rows.
   void Compute(std::uint64_t rows) const;
-  // The cached insets by distance k: in the shape itself for few rows, else on the heap.
-  static constexpr std::uint64_t kInlineRows = 256;
-  std::int32_t* Insets() const { return cornerRows_ <= kInlineRows ? inline_.data() : heap_.data(); }
+  // The cached insets by distance k.
+  std::int32_t* Insets() const { return insets_->insets.data(); }
 
   Box box_;
   EllipseProfile corner_;
   std::uint64_t cornerRows_ = 0;        // rows k < cornerRows_ from an edge follow the corner ellipse (0: square)
   bool cached_ = false;                 // the insets of those rows go into Insets()
-  mutable std::uint64_t computed_ = 0;  // the rows k < computed_ are there
-  mutable EllipseProfile::InsetSteps steps_;
-  mutable std::array<std::int32_t, kInlineRows> inline_;
-  mutable std::vector<std::int32_t> heap_;
+  std::shared_ptr<CornerInsets> insets_;
 };
 
 // The spans of a shape too large for a table, asked for like those of a SpanTable.
