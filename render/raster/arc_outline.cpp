@@ -120,8 +120,7 @@ ArcOutline::ArcOutline(const Box& box)
   BuildPieces();
 }
 
-RowParts ArcOutline::PartsAt(std::int64_t y) const {
-  if (shape_.Cached()) return PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
+RowParts ArcOutline::RecentPartsAt(std::int64_t y) const {
   RecentRow& slot = (*recent_)[static_cast<std::size_t>(y & 7)];
   if (slot.y != y) {
     slot.y = y;

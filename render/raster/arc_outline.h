@@ -159,7 +159,10 @@ class ArcOutline {
   const RowShape& shape() const { return shape_; }
   Span SpanOf(std::int64_t y) const { return shape_.SpanAt(y); }
   // The outline and interior of row y.
-  RowParts PartsAt(std::int64_t y) const;
+  RowParts PartsAt(std::int64_t y) const {
+    if (shape_.Cached()) return PartsOfRow(SpanOf(y - 1), SpanOf(y), SpanOf(y + 1));
+    return RecentPartsAt(y);
+  }
 
   // The pixels of row y (with outline parts `parts`) in the piece.
   Span RowPart(const Piece& piece, std::int64_t y, const RowParts& parts) const {
@@ -205,6 +208,8 @@ class ArcOutline {
     double y;
   };
   RayHit HitOf(const Dir& d) const;
+  // PartsAt for a figure too tall for a table, remembering recent rows.
+  RowParts RecentPartsAt(std::int64_t y) const;
   bool Narrow(std::int64_t y) const;
   void BuildPieces();
 

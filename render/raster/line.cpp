@@ -13,11 +13,46 @@ std::int64_t LineMinorOffset(std::int64_t dmajor, std::int64_t dminor, int bias,
   return static_cast<std::int64_t>(num / (static_cast<i128>(2) * dmajor));
 }
 
+namespace {
+
+// A line whose both ends lie on the surface: every pixel of it does, so the walk needs no
+// clipping and no bounds tests.
+void DrawVisibleLine(const PixelTarget& target, std::int64_t x0, std::int64_t y0, std::int64_t dx, std::int64_t dy,
+                     std::uint32_t pixel) {
+  const std::int64_t adx = dx < 0 ? -dx : dx;
+  const std::int64_t ady = dy < 0 ? -dy : dy;
+  const bool xMajor = adx >= ady;
+  const std::int64_t dM = xMajor ? adx : ady;
+  const std::int64_t dm = xMajor ? ady : adx;
+  const std::int64_t xStep = dx < 0 ? -1 : 1;
+  const std::int64_t yStep = dy < 0 ? -target.width : target.width;
+  const std::int64_t majorStep = xMajor ? xStep : yStep;
+  const std::int64_t minorStep = xMajor ? yStep : xStep;
+  const int bias = (xMajor ? dy < 0 : dx < 0) ? 1 : 0;
+  std::uint32_t* p = target.bits + y0 * target.width + x0;
+  std::int64_t err = 2 * dm - dM;
+  for (std::int64_t k = 0; k < dM; ++k) {
+    *p = pixel;
+    if (err + bias > 0) {
+      p += minorStep;
+      err -= 2 * dM;
+    }
+    err += 2 * dm;
+    p += majorStep;
+  }
+}
+
+}  // namespace
+
 void DrawLine(const PixelTarget& target, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
               std::uint32_t pixel) {
   const std::int64_t dx = x1 - x0;
   const std::int64_t dy = y1 - y0;
   if (dx == 0 && dy == 0) return;
+  if (x0 >= 0 && y0 >= 0 && x1 >= 0 && y1 >= 0 && x0 < target.width && x1 < target.width && y0 < target.height &&
+      y1 < target.height) {
+    return DrawVisibleLine(target, x0, y0, dx, dy, pixel);
+  }
   const std::int64_t adx = dx < 0 ? -dx : dx;
   const std::int64_t ady = dy < 0 ? -dy : dy;
   const bool xMajor = adx >= ady;
