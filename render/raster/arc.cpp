@@ -133,8 +133,7 @@ struct WalkEdge {
 // line Pe -> Ps or the lines Pe -> C -> Ps. It is filled row by row from its crossings.
 class ArcPolygon {
  public:
-  ArcPolygon(const ArcOutline& outline, const ArcRange& arc, const Pix& ps, const Pix& pe, ArcKind kind,
-             std::int64_t firstRow)
+  ArcPolygon(const ArcOutline& outline, const ArcRange& arc, const Pix& ps, const Pix& pe, ArcKind kind)
       : outline_(outline), arc_(arc), ps_(ps), pe_(pe) {
     if (kind == ArcKind::Chord) closing_[closingCount_++] = {pe, ps};
     if (kind == ArcKind::Pie) {
@@ -143,18 +142,18 @@ class ArcPolygon {
       closing_[closingCount_++] = {centre, ps};
     }
     // The walk edges from one piece to the next that are sides, and the closing lines,
-    // are stepped from row to row.
+    // are stepped from row to row where they cross the rows.
     for (std::size_t i = 0; i < outline.Count(); ++i) {
       const Piece& from = outline.PieceAt(i);
       const Piece& to = outline.PieceAt(i + 1 == outline.Count() ? 0 : i + 1);
       const WalkEdge join{outline.LastOf(from), outline.FirstOf(to)};
-      if (Vertex(from, join.a) && Vertex(to, join.b) && IsSide(join)) AddLongEdge(join, firstRow);
+      if (Vertex(from, join.a) && Vertex(to, join.b) && IsSide(join)) AddLongEdge(join);
     }
-    for (std::size_t i = 0; i < closingCount_; ++i) AddLongEdge(closing_[i], firstRow);
+    for (std::size_t i = 0; i < closingCount_; ++i) AddLongEdge(closing_[i]);
   }
 
   // Fills row y with the brush; `here` and `below` are the outline parts of rows y and
-  // y + 1. Called for successive rows from firstRow on.
+  // y + 1. Called for rows from top to bottom.
   void FillRow(const PixelTarget& target, std::int64_t y, const RowParts& here, const RowParts& below,
                std::uint32_t brush) {
     Crossing* const crossings = crossings_.data();
@@ -178,8 +177,11 @@ class ArcPolygon {
     }
     for (std::size_t i = 0; i < longCount_; ++i) {
       LongEdge& e = longEdges_[i];
-      if (y >= e.top && y < e.bottom) crossings[count++] = Crossing(e.crossing.x(), e.direction);
+      if (y < e.top || y >= e.bottom) continue;
+      if (e.row != y) e.crossing = EdgeStepper(e.edge.a.x, e.edge.a.y, e.edge.b.x, e.edge.b.y, y);
+      crossings[count++] = Crossing(e.crossing.x(), e.direction);
       e.crossing.Next();
+      e.row = y + 1;
     }
     FillCrossings(target, y, crossings, crossings + count, FillRule::Winding, brush);
   }
@@ -189,31 +191,17 @@ class ArcPolygon {
   // crosses the row. Its two crossings then lie in the outline at either end, so the fill
   // covers the interior and the outline pixels drawn over it cover the rest.
   bool PlainRow(std::int64_t y) const {
+    const Band* band = upper_.Has(y) ? &upper_ : lower_.Has(y) ? &lower_ : nullptr;
+    if (band == nullptr) return false;
     for (std::size_t i = 0; i < longCount_; ++i) {
       if (y >= longEdges_[i].top && y < longEdges_[i].bottom) return false;
     }
-    int left = 0;
-    int right = 0;
-    for (const Piece& piece : outline_) {
-      if (!piece.HasRow(y)) continue;
-      if (!piece.HasRow(y + 1)) return false;
-      const PieceKind kind = piece.kind;
-      if (kind == PieceKind::LeftDownUpper || kind == PieceKind::LeftDownLower) {
-        ++left;
-      } else if (kind == PieceKind::RightUp || kind == PieceKind::RightUpLower) {
-        ++right;
-      } else {
-        return false;
-      }
+    auto held = [&](PieceKind kind) {
       const int k = static_cast<int>(kind);
-      if (!arc_.HoldsRows(RowKey(k, piece.up ? -y : y), RowKey(k, piece.up ? -(y + 1) : y + 1))) return false;
-    }
-    return left == 1 && right == 1 && arc_.HoldsRow(y, outline_.CentreY());
-  }
-
-  // Moves the long edges on past row y without filling it.
-  void SkipRow() {
-    for (std::size_t i = 0; i < longCount_; ++i) longEdges_[i].crossing.Next();
+      return WalksUp(kind) ? arc_.HoldsRows(RowKey(k, -y), RowKey(k, -(y + 1)))
+                           : arc_.HoldsRows(RowKey(k, y), RowKey(k, y + 1));
+    };
+    return held(band->left) && held(band->right) && arc_.HoldsRow(y, outline_.CentreY());
   }
 
   // The closing lines, drawn after everything else.
@@ -225,7 +213,9 @@ class ArcPolygon {
 
  private:
   struct LongEdge {
-    EdgeStepper crossing;
+    WalkEdge edge;
+    EdgeStepper crossing;  // at row `row`
+    std::int64_t row;
     std::int64_t top;
     std::int64_t bottom;
     int direction;
@@ -237,10 +227,45 @@ class ArcPolygon {
   // replaces.
   bool IsSide(const WalkEdge& e) const { return !(e.a == pe_ && e.b == ps_); }
 
-  void AddLongEdge(const WalkEdge& e, std::int64_t firstRow) {
+  void AddLongEdge(const WalkEdge& e) {
     if (e.a.y == e.b.y) return;
-    longEdges_[longCount_++] = {EdgeStepper(e.a.x, e.a.y, e.b.x, e.b.y, firstRow), std::min(e.a.y, e.b.y),
-                                std::max(e.a.y, e.b.y), e.b.y > e.a.y ? 1 : -1};
+    const std::int64_t top = std::min(e.a.y, e.b.y);
+    longEdges_[longCount_++] = {e, EdgeStepper(), top - 1, top, std::max(e.a.y, e.b.y), e.b.y > e.a.y ? 1 : -1};
+  }
+
+  // The rows y for which the pieces holding rows y and y + 1 are just one left and one
+  // right piece, both holding both rows: above C.y, those where the upper side pieces
+  // overlap and the top column has ended; below, likewise with the bottom column.
+  struct Band {
+    PieceKind left;
+    PieceKind right;
+    std::int64_t low = 1;
+    std::int64_t high = 0;
+    bool Has(std::int64_t y) const { return y >= low && y <= high; }
+  };
+  Band BandOf(PieceKind left, PieceKind right, PieceKind column) const {
+    Band band{left, right};
+    const Piece* l = PieceOf(left);
+    const Piece* r = PieceOf(right);
+    if (l == nullptr || r == nullptr) return band;
+    band.low = std::max(l->rowLow, r->rowLow);
+    band.high = std::min(l->rowHigh, r->rowHigh) - 1;
+    if (const Piece* c = PieceOf(column)) {
+      // The column's rows lie at one end of the side pieces' rows.
+      if (c->rowHigh < band.low || c->rowLow > band.high) return band;
+      if (column == PieceKind::TopColumn) {
+        band.low = std::max(band.low, c->rowHigh + 1);
+      } else {
+        band.high = std::min(band.high, c->rowLow - 1);
+      }
+    }
+    return band;
+  }
+  const Piece* PieceOf(PieceKind kind) const {
+    for (const Piece& piece : outline_) {
+      if (piece.kind == kind) return &piece;
+    }
+    return nullptr;
   }
 
   const ArcOutline& outline_;
@@ -251,6 +276,8 @@ class ArcPolygon {
   std::size_t closingCount_ = 0;
   std::array<LongEdge, 8> longEdges_{};
   std::size_t longCount_ = 0;
+  Band upper_ = BandOf(PieceKind::LeftDownUpper, PieceKind::RightUp, PieceKind::TopColumn);
+  Band lower_ = BandOf(PieceKind::LeftDownLower, PieceKind::RightUpLower, PieceKind::BottomColumn);
   std::array<Crossing, 16> crossings_{};  // a row meets at most one walk edge per piece and the long edges
 };
 
@@ -292,7 +319,7 @@ void PaintArc(const PixelTarget& target, const ArcOutline& outline, const ArcRan
 void PaintChordOrPie(const PixelTarget& target, const ArcOutline& outline, const ArcRange& arc, const Pix& ps,
                      const Pix& pe, ArcKind kind, std::int64_t y0, std::int64_t y1, std::uint32_t pen,
                      std::uint32_t brush) {
-  ArcPolygon polygon(outline, arc, ps, pe, kind, y0);
+  ArcPolygon polygon(outline, arc, ps, pe, kind);
   const std::int64_t lastColumn = target.width - 1;
   const std::int64_t cx = outline.CentreX();
   const std::int64_t cy = outline.CentreY();
@@ -300,7 +327,6 @@ void PaintChordOrPie(const PixelTarget& target, const ArcOutline& outline, const
     ForEachRow(spans, y0, y1, [&](std::int64_t y, const RowParts& parts, const RowParts& next) {
       std::uint32_t* const row = target.bits + y * target.width;
       if (polygon.PlainRow(y)) {
-        polygon.SkipRow();
         PaintPartsRow<true>(row, lastColumn, parts, pen, brush);
         return;
       }
