@@ -198,6 +198,16 @@ template <bool filled, typename Spans>
 void PaintRows(const PixelTarget& target, const Spans& spans, std::int64_t y0, std::int64_t y1, std::uint32_t pen,
                std::uint32_t brush) {
   const std::int64_t lastColumn = target.width - 1;
+  if (filled && pen == brush) {
+    // One colour: each row is its span, whatever is outline.
+    for (std::int64_t y = y0; y < y1; ++y) {
+      const Span row = spans.At(y);
+      const std::int64_t x0 = std::max<std::int64_t>(row.left, 0);
+      const std::int64_t x1 = std::min(row.right, lastColumn);
+      if (x0 <= x1) FillPixels(target.bits + y * target.width + x0, x1 - x0 + 1, pen);
+    }
+    return;
+  }
   Span above = spans.At(y0 - 1);
   Span row = spans.At(y0);
   for (std::int64_t y = y0; y < y1; ++y) {
