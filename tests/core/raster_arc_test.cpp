@@ -318,6 +318,27 @@ TEST(RasterArcChordPie, MatchTheLiteralRulesOnManySmallFigures) {
   }
 }
 
+TEST(RasterChordAndPie, InOneColourTheyMatchTheRules) {
+  // Pen and brush alike: rows wholly on the arc are painted as single spans.
+  std::mt19937 random(20261209);
+  for (int i = 0; i < 1500; ++i) {
+    const int w = 3 + static_cast<int>(random() % 40), h = 3 + static_cast<int>(random() % 40);
+    const int ox = static_cast<int>(random() % 9) - 4, oy = static_cast<int>(random() % 9) - 4;
+    auto radial = [&] {
+      return Point{ox + static_cast<int>(random() % (w + 7)) - 3, oy + static_cast<int>(random() % (h + 7)) - 3};
+    };
+    const Point s = radial(), e = radial();
+    const Kind kind = i % 2 == 0 ? Kind::Chord : Kind::Pie;
+    CMemoryDC dc = Paper(44, 44);
+    dc.SelectBrush(dc.Pen());
+    Draw(dc, kind, {ox, oy, ox + w, oy + h}, s, e);
+    std::string expected = ReferencePicture(44, 44, kind, ox, oy, w, h, s, e);
+    std::replace(expected.begin(), expected.end(), 'o', '#');
+    ASSERT_EQ(Picture(dc), expected) << "kind " << static_cast<int>(kind) << " box " << ox << "," << oy << " " << w
+                                     << "x" << h << " S " << s.x << "," << s.y << " E " << e.x << "," << e.y;
+  }
+}
+
 TEST(RasterArcChordPie, ClippedViewsOfLargerFiguresMatchTheRules) {
   // Figures up to a few hundred pixels, seen through a small surface anywhere on them.
   std::mt19937 random(7);
