@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "render/raster/arc_outline.h"
 #include "render/raster/ellipse.h"
@@ -20,6 +21,9 @@ class ArcRange {
       : s_(s), e_(e), whole_(whole), wraps_(e <= s), rowS_(RowKey(s.piece, s.row)), rowE_(RowKey(e.piece, e.row)) {}
 
   bool whole() const { return whole_; }
+  // The rows of Ps and Pe.
+  std::int64_t StartRow() const { return RowOf(s_); }
+  std::int64_t EndRow() const { return RowOf(e_); }
   bool Contains(const WalkKey& k) const { return whole_ || (wraps_ ? (k >= s_ || k < e_) : (k >= s_ && k < e_)); }
   // Whether every pixel of the walk's rows with row keys a and b (RowKey) is on the arc,
   // known from the row keys alone.
@@ -67,6 +71,8 @@ class ArcRange {
     if (from < run.Size()) Fill(row, run.Columns(from, run.Size()), pen);
     if (to > 0) Fill(row, run.Columns(0, to), pen);
   }
+
+  static std::int64_t RowOf(const WalkKey& k) { return WalksUp(static_cast<PieceKind>(k.piece)) ? -k.row : k.row; }
 
   static void Fill(std::uint32_t* row, std::int64_t left, std::int64_t right, std::uint32_t pen) {
     FillPixels(row + left, right - left + 1, pen);
@@ -190,7 +196,39 @@ class ArcPolygon {
   // walked by one left and one right piece alone, wholly on the arc, and no long edge
   // crosses the row. Its two crossings then lie in the outline at either end, so the fill
   // covers the interior and the outline pixels drawn over it cover the rest.
-  bool PlainRow(std::int64_t y) const {
+  bool PlainRow(std::int64_t y) {
+    if (y < plainFrom_ || y >= plainUntil_) {
+      plain_ = PlainNow(y);
+      plainFrom_ = y;
+      plainUntil_ = NextBreakAfter(y);
+    }
+    return plain_;
+  }
+
+ private:
+  // PlainRow can change only at the bands' ends, the long edges' ends, C.y, and about the
+  // rows of the end pixels (a row looks at the next one too): the first such row after y.
+  std::int64_t NextBreakAfter(std::int64_t y) const {
+    std::int64_t next = INT64_MAX;
+    auto consider = [&](std::int64_t b) {
+      if (b > y && b < next) next = b;
+    };
+    for (const Band* band : {&upper_, &lower_}) {
+      consider(band->low);
+      consider(band->high + 1);
+    }
+    for (std::size_t i = 0; i < longCount_; ++i) {
+      consider(longEdges_[i].top);
+      consider(longEdges_[i].bottom);
+    }
+    const std::int64_t cy = outline_.CentreY();
+    for (const std::int64_t row : {cy, arc_.StartRow(), arc_.EndRow()}) {
+      for (std::int64_t b = row - 1; b <= row + 1; ++b) consider(b);
+    }
+    return next;
+  }
+
+  bool PlainNow(std::int64_t y) const {
     const Band* band = upper_.Has(y) ? &upper_ : lower_.Has(y) ? &lower_ : nullptr;
     if (band == nullptr) return false;
     for (std::size_t i = 0; i < longCount_; ++i) {
@@ -204,6 +242,8 @@ class ArcPolygon {
     return held(band->left) && held(band->right) && arc_.HoldsRow(y, outline_.CentreY());
   }
 
+
+ public:
   // The closing lines, drawn after everything else.
   void DrawClosingLines(const PixelTarget& target, std::uint32_t pen) const {
     for (std::size_t i = 0; i < closingCount_; ++i) {
@@ -278,6 +318,10 @@ class ArcPolygon {
   std::size_t longCount_ = 0;
   Band upper_ = BandOf(PieceKind::LeftDownUpper, PieceKind::RightUp, PieceKind::TopColumn);
   Band lower_ = BandOf(PieceKind::LeftDownLower, PieceKind::RightUpLower, PieceKind::BottomColumn);
+  // PlainRow's answer for the rows [plainFrom_, plainUntil_).
+  bool plain_ = false;
+  std::int64_t plainFrom_ = INT64_MAX;
+  std::int64_t plainUntil_ = INT64_MIN;
   std::array<Crossing, 16> crossings_{};  // a row meets at most one walk edge per piece and the long edges
 };
 
