@@ -8,6 +8,7 @@
 
 #include "cli/options.h"
 #include "cli/render_command.h"
+#include "model/memory_reuse.h"
 #include "model/termination_cleanup.h"
 
 namespace {
@@ -29,6 +30,7 @@ int PrintText(const std::string& text) {
 int main(int argc, char** argv) {
   using namespace pelmoro;
   RemoveTemporaryFilesOnTermination();
+  KeepMemoryForReuse();
   const ParseResult parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.ok()) {
     ReportError(std::cerr, parsed.error + " (see --help)");

@@ -1,5 +1,4 @@
 // pelmoro-serve: serves faces over HTTP until SIGTERM or SIGINT, which stop it gracefully.
-#include <malloc.h>
 #include <pthread.h>
 
 #include <cerrno>
@@ -8,6 +7,7 @@
 #include <iostream>
 #include <thread>
 
+#include "model/memory_reuse.h"
 #include "serve/serve_options.h"
 
 namespace {
@@ -27,16 +27,6 @@ sigset_t BlockStopSignals() {
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
   return signals;
-}
-
-// Every face drawn needs a few hundred kilobytes for a moment (the picture, the compressor's
-// state), above the allocator's default threshold for mapping memory anew. Kept in two
-// arenas and not handed back to the system after each face, that memory is reused instead
-// of being mapped, faulted in and unmapped on every request by many connection threads.
-void KeepMemoryForReuse() {
-  mallopt(M_ARENA_MAX, 2);
-  mallopt(M_MMAP_THRESHOLD, 4 << 20);
-  mallopt(M_TRIM_THRESHOLD, 64 << 20);
 }
 
 }  // namespace
