@@ -32,14 +32,16 @@ class ArcRange {
     return whole_ || (inside(a) && inside(b));
   }
 
+  // Whether every pixel that a piece of this kind has on row y is on the arc.
+  bool HoldsPieceRow(PieceKind kind, std::int64_t y) const {
+    const std::int64_t key = RowKey(static_cast<int>(kind), WalksUp(kind) ? -y : y);
+    return HoldsRows(key, key);
+  }
   // Whether every outline pixel of row y is on the arc, whichever pieces hold them: the
   // walk keys of every piece a row on that side of C.y can have are inside the arc.
   bool HoldsRow(std::int64_t y, std::int64_t cy) const {
     if (whole_) return true;
-    auto held = [&](PieceKind kind) {
-      const std::int64_t key = RowKey(static_cast<int>(kind), WalksUp(kind) ? -y : y);
-      return HoldsRows(key, key);
-    };
+    auto held = [&](PieceKind kind) { return HoldsPieceRow(kind, y); };
     if (y < cy) return held(PieceKind::LeftDownUpper) && held(PieceKind::TopColumn) && held(PieceKind::RightUp);
     if (y == cy) return held(PieceKind::LeftDownLower) && held(PieceKind::RightUp);
     return held(PieceKind::LeftDownLower) && held(PieceKind::BottomColumn) && held(PieceKind::RightUpLower);
@@ -192,6 +194,13 @@ class ArcPolygon {
     FillCrossings(target, y, crossings, crossings + count, FillRule::Winding, brush);
   }
 
+  // The closing lines, drawn after everything else.
+  void DrawClosingLines(const PixelTarget& target, std::uint32_t pen) const {
+    for (std::size_t i = 0; i < closingCount_; ++i) {
+      DrawLine(target, closing_[i].a.x, closing_[i].a.y, closing_[i].b.x, closing_[i].b.y, pen);
+    }
+  }
+
   // Whether row y is filled exactly as the ellipse's own row: the row and the next are
   // walked by one left and one right piece alone, wholly on the arc, and no long edge
   // crosses the row. Its two crossings then lie in the outline at either end, so the fill
@@ -234,24 +243,10 @@ class ArcPolygon {
     for (std::size_t i = 0; i < longCount_; ++i) {
       if (y >= longEdges_[i].top && y < longEdges_[i].bottom) return false;
     }
-    auto held = [&](PieceKind kind) {
-      const int k = static_cast<int>(kind);
-      return WalksUp(kind) ? arc_.HoldsRows(RowKey(k, -y), RowKey(k, -(y + 1)))
-                           : arc_.HoldsRows(RowKey(k, y), RowKey(k, y + 1));
-    };
+    auto held = [&](PieceKind kind) { return arc_.HoldsPieceRow(kind, y) && arc_.HoldsPieceRow(kind, y + 1); };
     return held(band->left) && held(band->right) && arc_.HoldsRow(y, outline_.CentreY());
   }
 
-
- public:
-  // The closing lines, drawn after everything else.
-  void DrawClosingLines(const PixelTarget& target, std::uint32_t pen) const {
-    for (std::size_t i = 0; i < closingCount_; ++i) {
-      DrawLine(target, closing_[i].a.x, closing_[i].a.y, closing_[i].b.x, closing_[i].b.y, pen);
-    }
-  }
-
- private:
   struct LongEdge {
     WalkEdge edge;
     EdgeStepper crossing;  // at row `row`
